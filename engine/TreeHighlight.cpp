@@ -1,0 +1,23 @@
+#include "TreeHighlight.h"
+
+#include "Correspondences.h"
+
+#include <algorithm>
+
+namespace orvella {
+
+QString pathLineName(SphereIndex a, SphereIndex b)
+{
+    const int first = std::min(toInt(a), toInt(b)) + 1;
+    const int second = std::max(toInt(a), toInt(b)) + 1;
+    return QStringLiteral("ln%1%2").arg(first).arg(second);
+}
+
+TreeHighlight HighlightFor(SignIndex sign)
+{
+    const SignRow& row = signRow(sign);
+    return {QStringLiteral("lbl") + signName(sign), row.sphereOne, row.sphereTwo,
+            pathLineName(row.sphereOne, row.sphereTwo)};
+}
+
+} // namespace orvella

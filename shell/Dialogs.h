@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+namespace orvella {
+
+// The program's title: every message box carries it as its caption.
+inline constexpr QLatin1StringView ApplicationTitle{"Orvella"};
+
+// What a file dialog is asked to show.
+struct FileDialogSpec {
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+};
+
+// Every message box and dialog of the program goes through here, so that tests can answer
+// them without a window ever blocking. By default the real Qt dialogs answer.
+class DialogBackend {
+public:
+    virtual ~DialogBackend() = default;
+
+    virtual void message(QWidget* parent, const QString& text, QMessageBox::Icon icon) = 0;
+    // A Yes/No question with the information icon; true for Yes.
+    virtual bool question(QWidget* parent, const QString& text) = 0;
+    // The chosen path, or empty when the user cancelled.
+    virtual QString saveFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
+    virtual QString openFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
+    // Shows the print dialog for the printer; true when the user chose to print. The dialog
+    // opens on Selection when hasSelection, else on All; page ranges are not offered.
+    virtual bool print(QWidget* parent, QPrinter& printer, bool hasSelection) = 0;
+};
+
+namespace Dialogs {
+
+void information(QWidget* parent, const QString& text);
+void error(QWidget* parent, const QString& text);
+bool question(QWidget* parent, const QString& text);
+QString saveFileName(QWidget* parent, const FileDialogSpec& spec);
+QString openFileName(QWidget* parent, const FileDialogSpec& spec);
+bool print(QWidget* parent, QPrinter& printer, bool hasSelection);
+
+// Replaces the backend; nullptr puts the real dialogs back. The caller keeps ownership.
+void setBackend(DialogBackend* backend);
+DialogBackend& backend();
+
+} // namespace Dialogs
+
+} // namespace orvella

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+namespace orvella {
+
+// The program's typeface is Verdana; where it is missing, DejaVu Sans stands in.
+QFont verdana(double pointSize, bool bold = false, bool underline = false);
+
+inline QColor rgb(int red, int green, int blue) { return QColor(red, green, blue); }
+
+// Sets the colour of a widget's text, and its background unless it is transparent.
+void setColors(QWidget* widget, const QColor& text, const QColor& background = QColor());
+
+} // namespace orvella
