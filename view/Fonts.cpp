@@ -1,5 +1,6 @@
 #include "Fonts.h"
 
+#include <QAbstractButton>
 #include <QWidget>
 
 namespace orvella {
@@ -27,6 +28,16 @@ void setColors(QWidget* widget, const QColor& text, const QColor& background)
         widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);
+}
+
+void makeFlatButton(QAbstractButton* button, double pointSize)
+{
+    button->setFont(verdana(pointSize, true));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: rgb(103,182,245);"
+                       " color: black; border: 1px solid rgb(64,0,0); }"
+                       "QPushButton:pressed { background-color: rgb(80,150,220); }"
+                       "QPushButton:focus { border: 2px solid rgb(64,0,0); }"));
 }
 
 } // namespace orvella

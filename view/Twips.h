@@ -3,7 +3,6 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-
 #include <cmath>
 
 namespace orvella {
@@ -11,11 +10,20 @@ namespace orvella {
 // Window geometry is designed in twips; on screen 15 twips make one logical pixel.
 constexpr int TwipsPerPixel = 15;
 
-inline int twips(double value) { return static_cast<int>(std::lround(value / TwipsPerPixel)); }
+inline int twips(double value)
+{
+    return static_cast<int>(std::lround(value / TwipsPerPixel));
+}
 
-inline QPoint twipsPoint(double x, double y) { return {twips(x), twips(y)}; }
+inline QPoint twipsPoint(double x, double y)
+{
+    return {twips(x), twips(y)};
+}
 
-inline QSize twipsSize(double width, double height) { return {twips(width), twips(height)}; }
+inline QSize twipsSize(double width, double height)
+{
+    return {twips(width), twips(height)};
+}
 
 inline QRect twipsRect(double left, double top, double width, double height)
 {

@@ -1,0 +1,36 @@
+#include "PictureBox.h"
+
+#include <QPixmap>
+
+namespace orvella {
+
+PictureBox::PictureBox(bool border, QWidget* parent)
+    : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (border) {
+        // A flat border one pixel wide, drawn in the text colour.
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+        QPalette p = palette();
+        p.setColor(QPalette::WindowText, Qt::black);
+        setPalette(p);
+    }
+}
+
+bool PictureBox::showPicture(const PictureRef& ref)
+{
+    const QString resource = orvella::pictureResource(ref);
+    const QPixmap picture(resource);
+    if (resource.isEmpty() || picture.isNull())
+        return false;
+    setPixmap(picture);
+    const int border = 2 * frameWidth();
+    resize(picture.width() + border, picture.height() + border);
+    m_ref = ref;
+    m_resource = resource;
+    m_shown = true;
+    return true;
+}
+
+} // namespace orvella

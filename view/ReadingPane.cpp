@@ -1,0 +1,195 @@
+#include "ReadingPane.h"
+
+#include "FittedLabel.h"
+#include "Fonts.h"
+#include "PictureBox.h"
+#include "Twips.h"
+
+#include <QPainter>
+#include <QPlainTextEdit>
+
+namespace orvella {
+
+namespace {
+
+constexpr QRgb PaneBackground = qRgb(64, 0, 0);
+constexpr QRgb SeparatorColor = qRgb(255, 192, 128);
+constexpr QRgb TextBoxBackground = qRgb(255, 192, 128);
+
+enum class Kind { Fitted, Wrapped, LongText, TextBox, Picture };
+
+// What a style looks like: the widget that shows it, its text colour and its Verdana font.
+struct Look {
+    Kind kind;
+    QRgb color;
+    double pointSize;
+    bool bold;
+    bool underline;
+};
+
+Look lookOf(PaneStyle style)
+{
+    using enum PaneStyle;
+    switch (style) {
+    case Caption:
+        return {Kind::Fitted, qRgb(128, 128, 255), 8.25, true, true};
+    case CaptionLarge:
+        return {Kind::Fitted, qRgb(128, 128, 255), 9.75, true, true};
+    case RuneCaption:
+        return {Kind::Fitted, qRgb(255, 255, 255), 8.25, true, true};
+    case Value:
+        return {Kind::Fitted, qRgb(255, 128, 0), 8.25, true, false};
+    case ValueLarge:
+        return {Kind::Fitted, qRgb(255, 128, 0), 9.75, true, true};
+    case CardName:
+        return {Kind::Fitted, qRgb(255, 255, 0), 9.75, true, false};
+    case RuneValue:
+        return {Kind::Fitted, qRgb(255, 255, 0), 8.25, true, false};
+    case SphereHead:
+        return {Kind::Fitted, qRgb(0, 255, 255), 9.75, true, true};
+    case WrappedCaption:
+        return {Kind::Wrapped, qRgb(128, 128, 255), 8.25, true, true};
+    case WrappedRuneValue:
+        return {Kind::Wrapped, qRgb(255, 255, 0), 8.25, true, false};
+    case PathName:
+        return {Kind::Fitted, qRgb(0, 255, 0), 9.75, true, true};
+    case HoverName:
+        return {Kind::Fitted, qRgb(255, 0, 255), 9.0, true, true};
+    case HoverInvitation:
+        return {Kind::Fitted, qRgb(255, 0, 255), 9.75, true, false};
+    case LongText:
+        return {Kind::LongText, qRgb(255, 255, 128), 8.25, true, false};
+    case TextBox:
+        return {Kind::TextBox, qRgb(64, 0, 0), 8.25, true, false};
+    case TextBoxRegular:
+        return {Kind::TextBox, qRgb(64, 0, 0), 8.25, false, false};
+    case Picture:
+    case PictureBorderless:
+        return {Kind::Picture, qRgb(0, 0, 0), 8.25, false, false};
+    }
+    return {Kind::Fitted, qRgb(0, 0, 0), 8.25, false, false};
+}
+
+QString textOf(const char* text)
+{
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+QLabel* fittedLabel(const PaneElement& e, QWidget* pane)
+{
+    auto* label = new FittedLabel(textOf(e.text), twips(e.height), pane);
+    label->move(twipsPoint(e.left, e.top));
+    return label;
+}
+
+// A fixed box: wrapped at word boundaries, lines left-aligned (Wrapped) or centred (LongText);
+// whatever does not fit is cut off by the box.
+QLabel* fixedLabel(const PaneElement& e, QWidget* pane, Qt::Alignment horizontal)
+{
+    auto* label = new QLabel(pane);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(textOf(e.text));
+    label->setWordWrap(true);
+    label->setAlignment(horizontal | Qt::AlignTop);
+    label->setGeometry(twipsRect(e.left, e.top, e.width, e.height));
+    return label;
+}
+
+QPlainTextEdit* textBox(const PaneElement& e, QWidget* pane)
+{
+    auto* box = new QPlainTextEdit(pane);
+    box->setGeometry(twipsRect(e.left, e.top, e.width, e.height));
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setWordWrapMode(QTextOption::WordWrap);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setPlainText(textOf(e.text));
+    return box;
+}
+
+PictureBox* pictureBox(const PaneElement& e, QWidget* pane)
+{
+    auto* box = new PictureBox(e.style == PaneStyle::Picture, pane);
+    box->setGeometry(twipsRect(e.left, e.top, e.width, e.height));
+    box->showPicture(e.picture);
+    return box;
+}
+
+QWidget* buildElement(const PaneElement& e, QWidget* pane)
+{
+    const Look look = lookOf(e.style);
+    QWidget* widget = nullptr;
+    switch (look.kind) {
+    case Kind::Fitted:
+        widget = fittedLabel(e, pane);
+        break;
+    case Kind::Wrapped:
+        widget = fixedLabel(e, pane, Qt::AlignLeft);
+        break;
+    case Kind::LongText:
+        widget = fixedLabel(e, pane, Qt::AlignHCenter);
+        break;
+    case Kind::TextBox:
+        widget = textBox(e, pane);
+        setColors(widget, look.color, TextBoxBackground);
+        break;
+    case Kind::Picture:
+        widget = pictureBox(e, pane);
+        break;
+    }
+    if (look.kind != Kind::Picture) {
+        widget->setFont(verdana(look.pointSize, look.bold, look.underline));
+        if (look.kind != Kind::TextBox)
+            setColors(widget, look.color);
+    }
+    // Only the clearing surfaces of the drawing's hover react to the pointer; every other
+    // element takes a movement itself, so it never reaches the pane behind it.
+    widget->setAttribute(Qt::WA_NoMousePropagation);
+    return widget;
+}
+
+constexpr int captionCount(std::span<const PaneElement> elements)
+{
+    return static_cast<int>(elements.size()) - fieldCount(elements);
+}
+
+} // namespace
+
+ReadingPane::ReadingPane(int paneIndex, QWidget* parent)
+    : QWidget(parent)
+    , m_layout(ReadingPanes.at(static_cast<std::size_t>(paneIndex)))
+{
+    setObjectName(QString::fromLatin1(m_layout.name));
+    setAccessibleName(QString::fromLatin1(m_layout.tabCaption));
+    setFixedSize(twipsSize(m_layout.width, m_layout.height));
+    setColors(this, QColor(Qt::white), QColor::fromRgb(PaneBackground));
+
+    int captionNumber = 1;
+    for (int i = 0; i < paneIndex; ++i)
+        captionNumber += captionCount(ReadingPanes.at(static_cast<std::size_t>(i)).elements);
+
+    for (const PaneElement& e : m_layout.elements) {
+        QWidget* widget = buildElement(e, this);
+        if (e.name) {
+            widget->setObjectName(QString::fromLatin1(e.name));
+            widget->setAccessibleName(textOf(e.what));
+        } else {
+            widget->setObjectName(QStringLiteral("Label%1").arg(captionNumber++));
+            widget->setAccessibleName(textOf(e.text).trimmed());
+        }
+    }
+}
+
+void ReadingPane::paintEvent(QPaintEvent*)
+{
+    if (!m_layout.separator)
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(QColor::fromRgb(SeparatorColor), 1));
+    const PaneSeparator& line = *m_layout.separator;
+    painter.drawLine(twipsPoint(line.fromX, line.y), twipsPoint(line.toX, line.y));
+}
+
+} // namespace orvella

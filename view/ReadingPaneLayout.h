@@ -1,0 +1,215 @@
+#pragma once
+
+#include "PictureList.h"
+
+#include <array>
+#include <optional>
+#include <span>
+
+namespace orvella {
+
+// The looks an element of a reading pane can take. Each look has one builder in ReadingPane.cpp.
+enum class PaneStyle {
+    Caption,          // lilac, bold, underlined, sized to its text
+    CaptionLarge,     // the same, one size larger
+    RuneCaption,      // white, bold, underlined, sized to its text
+    Value,            // orange, bold, sized to its text
+    ValueLarge,       // orange, bold, underlined, one size larger
+    CardName,         // yellow, bold, one size larger
+    RuneValue,        // yellow, bold, sized to its text
+    SphereHead,       // cyan, bold, underlined, one size larger
+    WrappedCaption,   // caption look in a fixed box that wraps
+    WrappedRuneValue, // rune value look in a fixed box that wraps
+    PathName,         // green, bold, underlined, one size larger
+    HoverName,        // magenta, 9 point, bold, underlined
+    HoverInvitation,  // magenta, one size larger, bold
+    LongText,         // pale yellow, fixed box, lines centred and wrapped, the rest cut off
+    TextBox,          // read-only box with a vertical scroll bar, bold text
+    TextBoxRegular,   // the same in the window's regular font
+    Picture,          // picture box with a flat one-pixel border
+    PictureBorderless,
+};
+
+// One element of a pane: a static caption (no name) or a field of the reading. Geometry is in
+// twips relative to the pane; a width of 0 means the label takes the width of its text.
+struct PaneElement {
+    const char* name;
+    PaneStyle style;
+    int left, top, width, height;
+    const char* text = ""; // the caption, or the field's content before a reading fills it
+    const char* what = ""; // accessible name of a field
+    PictureRef picture = {};
+};
+
+struct PaneSeparator {
+    int y, fromX, toX; // twips; a one-pixel line across the pane
+};
+
+// The tables of the three panes, in the order the rows run from top to bottom.
+namespace panes {
+
+using enum PaneStyle;
+
+inline constexpr PictureRef JusticeCard{PictureListId::IMGPathsCard, 2};
+inline constexpr PictureRef AnsuzStone{PictureListId::IMGStone, 11};
+
+// Tab 0: sphere one above the separator, sphere two below it.
+inline constexpr PaneSeparator picSplitSeparator{3885, 0, 8400};
+
+inline constexpr auto picSplitElements = std::to_array<PaneElement>({
+    {nullptr, Caption, 120, 0, 0, 195, "Tarot Cards Associated With Sephiroths"},
+    {"lbSephirothSOneCardName", CardName, 4080, 0, 0, 240, "lblPathsCardName",
+     "Card of sphere one"},
+    {"txtOneSephriothCardDesc", TextBox, 120, 260, 5775, 720, "", "About the card of sphere one"},
+    {"PicOneSephirothsCard", Picture, 6600, 480, 1740, 2280, "",
+     "Picture of the card of sphere one", JusticeCard},
+    {nullptr, Caption, 540, 1005, 0, 195, "Sphere Sign"},
+    {nullptr, Caption, 2760, 1005, 0, 195, "Position In Tree Of Life"},
+    {nullptr, Caption, 5400, 1005, 0, 195, "Color "},
+    {"lblOneSphereSign", Value, 450, 1245, 0, 195, "lblSphereSign", "Sphere one sign"},
+    {"lblOnePositionInTreeOfLife", Value, 2760, 1245, 0, 195, "lblPositionInTreeOfLife",
+     "Sphere one position in the Tree of Life"},
+    {"lblOneColor", Value, 5280, 1245, 0, 195, "lblColor", "Sphere one colour"},
+    {nullptr, Caption, 630, 1485, 0, 195, "Archangel"},
+    {nullptr, Caption, 3360, 1485, 0, 195, "Lucky Day"},
+    {"lblOneArchangel", Value, 510, 1725, 0, 195, "lblArchangel", "Sphere one archangel"},
+    {"lblOneLuckyDay", Value, 3360, 1725, 0, 195, "lblLuckyDay", "Sphere one lucky day"},
+    {nullptr, Caption, 855, 1965, 0, 195, "Wood"},
+    {nullptr, Caption, 3600, 1965, 0, 195, "Metal"},
+    {"lblOneWood", Value, 735, 2205, 0, 195, "lblWood", "Sphere one wood"},
+    {"lblOneMetal", Value, 3480, 2205, 0, 195, "lblMetal", "Sphere one metal"},
+    {nullptr, Caption, 375, 2445, 0, 195, "Planetary Ruler"},
+    {nullptr, Caption, 3480, 2445, 0, 195, "Keyword"},
+    {"lblOnePlanetaryRuler", Value, 285, 2700, 0, 195, "lblPlanetaryRuler",
+     "Sphere one planetary ruler"},
+    {"lblOneKeyword", Value, 2160, 2700, 0, 195, "Splendour, Truthfulness, Communication",
+     "Sphere one keyword"},
+    {"lblOneSphereHead", SphereHead, 2400, 2880, 0, 240, "SphereOne", "Sphere one"},
+    {nullptr, CaptionLarge, 5955, 2880, 0, 240, "About Your Archangel"},
+    {"txtOneSphereDesc", TextBox, 120, 3120, 5775, 735, "", "About sphere one"},
+    {"txtOneAngelDesc", TextBox, 6000, 3120, 2295, 735, "", "About the archangel of sphere one"},
+    {nullptr, Caption, 120, 3960, 0, 195, "Tarot Cards Associated With The Sephiroths"},
+    {"lbSephirothSTwoCardName", CardName, 4560, 3960, 0, 240, "lblPathsCardName",
+     "Card of sphere two"},
+    {"txtTwoSephriothCardDesc", TextBox, 120, 4200, 5775, 735, "", "About the card of sphere two"},
+    {"PicTwoSephirothsCard", Picture, 6600, 4440, 1740, 2280, "",
+     "Picture of the card of sphere two", JusticeCard},
+    {nullptr, Caption, 540, 4965, 0, 195, "Sphere Sign"},
+    {nullptr, Caption, 2880, 4965, 0, 195, "Position In Tree Of Life"},
+    {nullptr, Caption, 5640, 4965, 0, 195, "Color "},
+    {"lblTwoSphereSign", Value, 450, 5175, 0, 195, "lblSphereSign", "Sphere two sign"},
+    {"lblTwoPositionInTreeOfLife", Value, 2880, 5175, 0, 195, "lblPositionInTreeOfLife",
+     "Sphere two position in the Tree of Life"},
+    {"lblTwoColor", Value, 5520, 5175, 0, 195, "lblColor", "Sphere two colour"},
+    {nullptr, Caption, 570, 5400, 0, 195, "Archangel"},
+    {nullptr, Caption, 3510, 5400, 0, 195, "Lucky Day"},
+    {"lblTwoArchangel", Value, 450, 5625, 0, 195, "lblArchangel", "Sphere two archangel"},
+    {"lblTwoLuckyDay", Value, 3420, 5625, 0, 195, "lblLuckyDay", "Sphere two lucky day"},
+    {nullptr, Caption, 795, 5850, 0, 195, "Wood"},
+    {nullptr, Caption, 3750, 5850, 0, 195, "Metal"},
+    {"lblTwoWood", Value, 675, 6075, 0, 195, "lblWood", "Sphere two wood"},
+    {"lblTwoMetal", Value, 3630, 6075, 0, 195, "lblMetal", "Sphere two metal"},
+    {nullptr, Caption, 315, 6285, 0, 195, "Planetary Ruler"},
+    {nullptr, Caption, 3585, 6285, 0, 195, "Keyword"},
+    {"lblTwoKeyword", Value, 2160, 6525, 0, 195, "Splendour, Truthfulness, Communication",
+     "Sphere two keyword"},
+    {"lblTwoPlanetaryRuler", Value, 225, 6720, 0, 195, "lblPlanetaryRuler",
+     "Sphere two planetary ruler"},
+    {"lblTwoSphereHead", SphereHead, 2400, 6720, 0, 240, "SphereTwo", "Sphere two"},
+    {nullptr, CaptionLarge, 5955, 6720, 0, 240, "About Your Archangel"},
+    {"txtTwoSphereDesc", TextBox, 120, 6960, 5775, 735, "", "About sphere two"},
+    {"txtTwoAngelDesc", TextBox, 6000, 6960, 2295, 735, "", "About the archangel of sphere two"},
+});
+
+// Tab 1: the path and its card at the top, its attributes in the middle, the rune stone below
+// the separator.
+inline constexpr PaneSeparator picSplitTwoSeparator{4920, 0, 8400};
+
+inline constexpr auto picSplitTwoElements = std::to_array<PaneElement>({
+    {"picPathsCard", Picture, 3397, 40, 1740, 2280, "", "Picture of the path's card", JusticeCard},
+    {"lblPathName", ValueLarge, 360, 120, 0, 240, "lblPathName", "Path"},
+    {nullptr, CaptionLarge, 5640, 120, 0, 240, "More About Tarot Card"},
+    {"txtPathDecs", TextBox, 120, 505, 3135, 1815, "", "About the path"},
+    {"txtAboutYourPathsCards", TextBox, 5280, 505, 3015, 1815, "", "About the path's card"},
+    {nullptr, WrappedCaption, 240, 2400, 2355, 435, "Tarot Cards Associated With The Path"},
+    {"lblPathsCardName", CardName, 3000, 2400, 0, 240, "lblPathsCardName", "Card of the path"},
+    {nullptr, Caption, 240, 2980, 0, 195, "Hebrew Letter"},
+    {"lblHebrewLetter", Value, 3000, 2980, 0, 195, "Zain, which means sword or the male sex organ",
+     "Hebrew letter"},
+    {nullptr, Caption, 240, 3320, 0, 195, "Location"},
+    {"lblLocation", Value, 3000, 3320, 0, 195, "lblLocation", "Location"},
+    {nullptr, Caption, 240, 3660, 0, 195, "Corresponding Planet"},
+    {"lblCorrespondingPlanet", Value, 3000, 3660, 0, 195, "lblCorrespondingPlanet",
+     "Corresponding planet"},
+    {nullptr, Caption, 240, 4000, 0, 195, "Yetsiratic Attribution"},
+    {"lblYetsiraticAttribution", Value, 3000, 4000, 0, 195, "lblYetsiraticAttribution",
+     "Yetsiratic attribution"},
+    {nullptr, Caption, 240, 4340, 0, 195, "Color"},
+    {"lblColor", Value, 3000, 4340, 0, 195, "lblColor", "Colour of the path"},
+    {nullptr, Caption, 240, 4680, 0, 195, "Element"},
+    {"lblElement", Value, 3000, 4680, 0, 195, "lblElement", "Element"},
+    {nullptr, RuneCaption, 240, 5040, 0, 195, "Corresponding Rune Stone"},
+    {"lblCorrespondingRuneStone", RuneValue, 3000, 5040, 0, 195, "lblRuneStone",
+     "Corresponding rune stone"},
+    {nullptr, RuneCaption, 240, 5360, 0, 195, "Alternative Names"},
+    {"lblAlternativeName", RuneValue, 3000, 5360, 0, 195, "lblAlternativeName",
+     "Alternative names"},
+    {"picStone", PictureBorderless, 6600, 5385, 1695, 2265, "", "Picture of the rune stone",
+     AnsuzStone},
+    {nullptr, RuneCaption, 240, 5680, 0, 195, "Favorable Color"},
+    {"lblFavorableColor", RuneValue, 3000, 5680, 0, 195, "lblFavorableColor", "Favourable colour"},
+    {nullptr, RuneCaption, 240, 6000, 0, 195, "Nordic God"},
+    {"lblNordicGod", RuneValue, 3000, 6000, 0, 195, "lblNordicGod", "Nordic god"},
+    {"lblKeywards", WrappedRuneValue, 3000, 6240, 3345, 540, "lblKeywards", "Keywords"},
+    {nullptr, RuneCaption, 240, 6413, 0, 195, "Keywords"},
+    {"txtAboutYourRuneStone", TextBoxRegular, 120, 6720, 6255, 930, "", "About the rune stone"},
+});
+
+// Tab 2: the sun sign, its path and the hover captions of the drawing. The personality text
+// shown before a reading fills the pane is looked up when the pane is built.
+inline constexpr auto picSplitThreeElements = std::to_array<PaneElement>({
+    {"lblSunSignName", ValueLarge, 3360, 120, 0, 240, "lblSunSignName", "Sun sign"},
+    {"lblSunSignDesc", LongText, 120, 480, 8175, 2775, "", "About your sun sign"},
+    {nullptr, ValueLarge, 2400, 3000, 0, 240, "Path Associated With Your Sun Sign"},
+    {"lblLiesPathName", PathName, 3600, 3240, 0, 240, "Path of Samekh", "Path of your sun sign"},
+    {"lblSphereName", HoverName, 3960, 3600, 0, 210, "", "Sphere under the pointer"},
+    {"lblSphereDesc", LongText, 120, 3960, 8175, 2655, "", "About the sphere under the pointer"},
+    {nullptr, HoverInvitation, 480, 6720, 0, 240,
+     "Move Your Mouse Over The Sephiroths To Know More About Sephiroths"},
+});
+
+} // namespace panes
+
+// A pane of the tab control: the tab's caption, the pane's size in twips, the line that
+// divides it, if any, and its elements.
+struct PaneLayout {
+    const char* name;
+    const char* tabCaption;
+    int width, height;
+    std::optional<PaneSeparator> separator;
+    std::span<const PaneElement> elements;
+};
+
+inline constexpr std::array<PaneLayout, 3> ReadingPanes{{
+    {"picSplit", "Sephiroths and Tarot Cards", 8475, 7770, panes::picSplitSeparator,
+     panes::picSplitElements},
+    {"picSplitTwo", "Rune Stone and Tarot Card of Path of Sun Sign", 8475, 7770,
+     panes::picSplitTwoSeparator, panes::picSplitTwoElements},
+    {"picSplitThree", "Sephiroths and Sun Sign", 8475, 7755, std::nullopt,
+     panes::picSplitThreeElements},
+}};
+
+constexpr int fieldCount(std::span<const PaneElement> elements)
+{
+    int count = 0;
+    for (const PaneElement& element : elements)
+        count += element.name != nullptr ? 1 : 0;
+    return count;
+}
+
+// The three panes hold all fifty-one fields of a reading, and tab 2 the two hover captions.
+static_assert(fieldCount(panes::picSplitElements) == 30);
+static_assert(fieldCount(panes::picSplitTwoElements) == 18);
+static_assert(fieldCount(panes::picSplitThreeElements) == 3 + 2);
+
+} // namespace orvella

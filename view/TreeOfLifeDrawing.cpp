@@ -1,0 +1,146 @@
+#include "TreeOfLifeDrawing.h"
+
+#include "DrawingCircle.h"
+#include "DrawingLine.h"
+#include "FittedLabel.h"
+#include "Fonts.h"
+#include "SphereCaption.h"
+#include "TreeOfLifeLayout.h"
+#include "Twips.h"
+
+#include <QPainter>
+
+namespace orvella {
+
+namespace {
+
+const QColor Background(64, 0, 0);
+const QColor ShapeGrey(64, 64, 64);
+const QColor DaatOutline(0, 255, 255);
+const QColor LeaderColor(139, 193, 119);
+const QColor SphereCaptionColor(0, 255, 255);
+const QColor PathLabelColor(0, 255, 0);
+const QColor ZodiacCaptionColor(255, 255, 255);
+
+QString utf8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// Labels on the drawing take a movement themselves and do nothing with it: only the drawing
+// behind them and the sphere captions answer the pointer.
+void keepPointerMoves(QWidget* widget)
+{
+    widget->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+} // namespace
+
+TreeOfLifeDrawing::TreeOfLifeDrawing(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Frame2"));
+    setAccessibleName(QStringLiteral("Tree of Life"));
+    setColors(this, SphereCaptionColor, Background);
+    buildShapes();
+    buildCaptions();
+}
+
+void TreeOfLifeDrawing::buildShapes()
+{
+    for (int i = 0; i < SphereCount; ++i) {
+        const tree::CircleSpec& spec = tree::Circles[static_cast<std::size_t>(i)];
+        auto* circle = new DrawingCircle(
+            QStringLiteral("ShpCircle%1").arg(i),
+            twipsRect(spec.left, spec.top, tree::CircleWidth, tree::CircleHeight), ShapeGrey, this);
+        m_circles.push_back(circle);
+    }
+    // Da'at, the hidden sphere, is only outlined in dots.
+    m_circles[static_cast<std::size_t>(toInt(SphereIndex::Daat))]->setOutlineColor(DaatOutline);
+    m_circles[static_cast<std::size_t>(toInt(SphereIndex::Daat))]->setOutlineStyle(Qt::DotLine);
+
+    for (const tree::LineSpec& spec : tree::PathLines)
+        m_pathLines.push_back(
+            new DrawingLine(QString::fromLatin1(spec.name), twipsPoint(spec.fromX, spec.fromY),
+                            twipsPoint(spec.toX, spec.toY), tree::PathLineWidth, ShapeGrey, this));
+    for (const tree::PathLabelSpec& spec : tree::PathLabels)
+        m_leaderLines.push_back(new DrawingLine(
+            QString::fromLatin1(spec.leader), twipsPoint(spec.fromX, spec.fromY),
+            twipsPoint(spec.toX, spec.toY), tree::LeaderLineWidth, LeaderColor, this));
+
+    for (DrawingCircle* circle : m_circles)
+        connect(circle, &DrawingCircle::changed, this, qOverload<>(&QWidget::update));
+    for (const auto* lines : {&m_pathLines, &m_leaderLines})
+        for (DrawingLine* line : *lines)
+            connect(line, &DrawingLine::changed, this, qOverload<>(&QWidget::update));
+}
+
+void TreeOfLifeDrawing::buildCaptions()
+{
+    for (const tree::PathLabelSpec& spec : tree::PathLabels) {
+        auto* label = new FittedLabel(utf8(spec.text), twips(tree::LabelHeight), this);
+        label->setObjectName(QString::fromLatin1(spec.name));
+        label->setAccessibleName(label->text());
+        label->setFont(verdana(8.25, true, true));
+        setColors(label, PathLabelColor);
+        label->move(twipsPoint(spec.left, spec.top));
+        keepPointerMoves(label);
+    }
+    for (const tree::ZodiacCaptionSpec& spec : tree::ZodiacCaptions) {
+        auto* label = new FittedLabel(utf8(spec.text), twips(tree::LabelHeight), this);
+        label->setObjectName(QString::fromLatin1(spec.name));
+        label->setAccessibleName(label->text());
+        label->setFont(verdana(8.25, true));
+        setColors(label, ZodiacCaptionColor);
+        label->move(twipsPoint(spec.left, spec.top));
+        label->hide();
+        keepPointerMoves(label);
+    }
+    // The sphere captions come last, so they lie above every other label: a sphere's hover
+    // area is its whole box, even where a card caption reaches into it.
+    for (int i = 0; i < SphereCount; ++i) {
+        const tree::SphereCaptionSpec& spec = tree::SphereCaptions[static_cast<std::size_t>(i)];
+        auto* caption = new SphereCaption(i, utf8(spec.text), this);
+        caption->setObjectName(QStringLiteral("lblClick%1").arg(i));
+        caption->setFont(verdana(8.25, true));
+        setColors(caption, SphereCaptionColor);
+        caption->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
+        connect(caption, &SphereCaption::pointerMoved, this, &TreeOfLifeDrawing::spherePointed);
+    }
+}
+
+DrawingCircle* TreeOfLifeDrawing::circle(int sphereIndex) const
+{
+    if (sphereIndex < 0 || sphereIndex >= static_cast<int>(m_circles.size()))
+        return nullptr;
+    return m_circles[static_cast<std::size_t>(sphereIndex)];
+}
+
+DrawingLine* TreeOfLifeDrawing::pathLine(const QString& name) const
+{
+    for (DrawingLine* line : m_pathLines)
+        if (line->objectName() == name)
+            return line;
+    return nullptr;
+}
+
+QColor TreeOfLifeDrawing::baseColor()
+{
+    return ShapeGrey;
+}
+
+void TreeOfLifeDrawing::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Paths first, the spheres over their ends, the leader lines on top so that each one can
+    // be followed all the way to its path.
+    for (const DrawingLine* line : m_pathLines)
+        line->paint(painter);
+    for (const DrawingCircle* circle : m_circles)
+        circle->paint(painter);
+    for (const DrawingLine* line : m_leaderLines)
+        line->paint(painter);
+}
+
+} // namespace orvella

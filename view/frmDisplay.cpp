@@ -1,0 +1,174 @@
+#include "frmDisplay.h"
+
+#include "CaptionedFrame.h"
+#include "DrawingCircle.h"
+#include "DrawingLine.h"
+#include "FittedLabel.h"
+#include "Fonts.h"
+#include "PictureBox.h"
+#include "PointerMoveWatcher.h"
+#include "ReadingPane.h"
+#include "ReadingTabs.h"
+#include "TextTable.h"
+#include "TreeOfLifeDrawing.h"
+#include "Twips.h"
+#include "WrappingTabBar.h"
+
+#include <QPlainTextEdit>
+
+namespace orvella {
+
+namespace {
+
+// The window and its two halves, in twips.
+constexpr QSize WindowSize{14235, 8415};
+constexpr QRect Frame1Geometry{120, 0, 5415, 8415};
+constexpr QRect Frame2Geometry{60, 480, 5295, 7335}; // inside Frame1
+constexpr QRect TabsGeometry{5550, 0, 8535, 8415};
+constexpr int TabStripHeight = 600;
+
+const QColor WindowBackground(103, 182, 245);
+const QColor DrawingBackground(64, 0, 0);
+const QColor Frame1CaptionColor(255, 255, 0);
+
+// A rectangle designed in twips, in pixels.
+QRect pixelsOf(const QRect& r)
+{
+    return twipsRect(r.x(), r.y(), r.width(), r.height());
+}
+
+} // namespace
+
+frmDisplay::frmDisplay(QWidget* parent)
+    : QWidget(parent, parent ? Qt::Widget : Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmDisplay"));
+    setAccessibleName(QStringLiteral("Reading"));
+    setFixedSize(twipsSize(WindowSize.width(), WindowSize.height()));
+    setFont(verdana(8.25));
+    setColors(this, QColor(Qt::black), WindowBackground);
+
+    buildTreeOfLife();
+    buildTabs();
+    watchClearingSurfaces();
+
+    // Before a reading fills it, the sun sign text is the one of Virgo.
+    setFieldText("lblSunSignDesc",
+                 TextTable::get(TextTableId::Personalities).text(QStringLiteral("Virgo")));
+}
+
+void frmDisplay::buildTreeOfLife()
+{
+    auto* frame1 = new CaptionedFrame(QStringLiteral("Kabbalah Tree Of Life"), verdana(8.25, true),
+                                      Frame1CaptionColor, DrawingBackground, this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setGeometry(pixelsOf(Frame1Geometry));
+    // The frame's border and caption strip leave the hover texts as they are.
+    frame1->setAttribute(Qt::WA_NoMousePropagation);
+
+    m_drawing = new TreeOfLifeDrawing(frame1);
+    m_drawing->setGeometry(pixelsOf(Frame2Geometry));
+    connect(m_drawing, &TreeOfLifeDrawing::spherePointed, this, &frmDisplay::lblClick_MouseMove);
+}
+
+void frmDisplay::buildTabs()
+{
+    const QRect geometry = pixelsOf(TabsGeometry);
+    m_tabs = new ReadingTabs(QSize(geometry.width(), twips(TabStripHeight)), this);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setAccessibleName(QStringLiteral("Reading tabs"));
+    m_tabs->setGeometry(geometry);
+    m_tabs->setAttribute(Qt::WA_NoMousePropagation);
+    for (int i = 0; i < static_cast<int>(ReadingPanes.size()); ++i) {
+        auto* pane = new ReadingPane(i, m_tabs);
+        m_tabs->addTab(pane,
+                       QString::fromLatin1(ReadingPanes[static_cast<std::size_t>(i)].tabCaption));
+    }
+    m_tabs->setCurrentIndex(0);
+
+    m_sphereName = findChild<FittedLabel*>(QStringLiteral("lblSphereName"));
+    m_sphereDesc = findChild<QLabel*>(QStringLiteral("lblSphereDesc"));
+}
+
+void frmDisplay::watchClearingSurfaces()
+{
+    auto* watcher = new PointerMoveWatcher(this);
+    connect(watcher, &PointerMoveWatcher::pointerMoved, this, &frmDisplay::clearSphereHover);
+    watcher->watch(m_drawing);
+    for (const char* name : {"picSplit", "picSplitTwo", "lblSunSignDesc", "lblSphereDesc"})
+        if (auto* surface = findChild<QWidget*>(QString::fromLatin1(name)))
+            watcher->watch(surface);
+    // The tab control clears on pointer movement over its strip of tabs, like the other
+    // surfaces; the thin frame around its panes does nothing. The strip still sees the
+    // movement, for its own hover look.
+    watcher->watch(m_tabs->strip(), PointerMoveWatcher::Delivery::PassOn);
+}
+
+QTabWidget* frmDisplay::tabs() const
+{
+    return m_tabs;
+}
+
+void frmDisplay::setFieldText(const char* fieldName, const QString& text)
+{
+    QWidget* field = findChild<QWidget*>(QString::fromLatin1(fieldName));
+    if (auto* fitted = qobject_cast<FittedLabel*>(field))
+        fitted->setFittedText(text);
+    else if (auto* label = qobject_cast<QLabel*>(field))
+        label->setText(text);
+    else if (auto* box = qobject_cast<QPlainTextEdit*>(field))
+        box->setPlainText(text);
+}
+
+void frmDisplay::ShowReading(const Reading& reading)
+{
+    for (const ReadingTextField& field : ReadingTextFields)
+        setFieldText(field.name, reading.*field.member);
+    for (const ReadingPictureField& field : ReadingPictureFields)
+        if (auto* box = findChild<PictureBox*>(QString::fromLatin1(field.name)))
+            box->showPicture(reading.*field.member);
+}
+
+void frmDisplay::ApplyHighlight(const TreeHighlight& highlight)
+{
+    const QColor colour(HighlightColor.red, HighlightColor.green, HighlightColor.blue);
+    if (auto* caption = m_drawing->findChild<QLabel*>(highlight.zodiacLabel))
+        caption->show();
+    if (DrawingCircle* one = m_drawing->circle(toInt(highlight.sphereOne)))
+        one->setFillColor(colour);
+    if (DrawingLine* line = m_drawing->pathLine(highlight.pathLine))
+        line->setColor(colour);
+    if (DrawingCircle* two = m_drawing->circle(toInt(highlight.sphereTwo)))
+        two->setFillColor(colour);
+}
+
+QString frmDisplay::fieldText(const QString& fieldName) const
+{
+    QWidget* field = findChild<QWidget*>(fieldName);
+    if (auto* label = qobject_cast<QLabel*>(field))
+        return label->text();
+    if (auto* box = qobject_cast<QPlainTextEdit*>(field))
+        return box->toPlainText();
+    return {};
+}
+
+void frmDisplay::lblClick_MouseMove(int index)
+{
+    if (index < 0 || index >= SphereCount)
+        return;
+    const auto sphere = static_cast<SphereIndex>(index);
+    if (m_sphereDesc)
+        m_sphereDesc->setText(TheKnowledgeTexts().sphere(sphere));
+    if (m_sphereName)
+        m_sphereName->setFittedText(sphereName(sphere));
+}
+
+void frmDisplay::clearSphereHover()
+{
+    if (m_sphereName)
+        m_sphereName->setFittedText(QString());
+    if (m_sphereDesc)
+        m_sphereDesc->setText(QString());
+}
+
+} // namespace orvella

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "Reading.h"
+#include "TreeHighlight.h"
+
+#include <QWidget>
+
+class QLabel;
+class QTabWidget;
+
+namespace orvella {
+
+class FittedLabel;
+class ReadingTabs;
+class TreeOfLifeDrawing;
+
+// The reading view: the Tree of Life drawing on the left, the reading on three tabs on the
+// right. It only shows; the user switches tabs, scrolls and points at the spheres, whose
+// names and descriptions then appear on the third tab.
+class frmDisplay : public QWidget {
+    Q_OBJECT
+
+public:
+    // Builds the view as it is before a reading fills it: placeholder texts, the Virgo
+    // personality text, the initial pictures, no card caption on the drawing, tab 0.
+    explicit frmDisplay(QWidget* parent = nullptr);
+
+    // Sets each of the reading's fields on the element of the same name. Nothing else changes.
+    void ShowReading(const Reading& reading);
+    // Shows the sign's card caption, then fills the first circle, colours the path and fills
+    // the second circle. It never hides a caption or restores a colour.
+    void ApplyHighlight(const TreeHighlight& highlight);
+
+    QTabWidget* tabs() const;
+    // The text the label or text box of that name shows now; empty for any other name.
+    QString fieldText(const QString& fieldName) const;
+
+    // Pointer movement over the caption of sphere i (0…10): its description, then its name,
+    // appear on the third tab. Any other index changes nothing.
+    void lblClick_MouseMove(int index);
+    // Pointer movement over a clearing surface: the name is emptied first, then the
+    // description.
+    void clearSphereHover();
+
+private:
+    void buildTreeOfLife();
+    void buildTabs();
+    void watchClearingSurfaces();
+    void setFieldText(const char* fieldName, const QString& text);
+
+    TreeOfLifeDrawing* m_drawing = nullptr;
+    ReadingTabs* m_tabs = nullptr;
+    FittedLabel* m_sphereName = nullptr;
+    QLabel* m_sphereDesc = nullptr;
+};
+
+} // namespace orvella
