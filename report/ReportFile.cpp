@@ -1,0 +1,129 @@
+#include "ReportFile.h"
+
+#include "BirthDateLists.h"
+#include "Scrambler.h"
+
+#include <QByteArrayList>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace orvella {
+
+namespace {
+
+constexpr QByteArrayView LineEnd{"\r\n"};
+constexpr int EntryLines = 4;
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("orvella::ReportFile", text);
+}
+
+// The entries as the reader takes them, or nothing when they are not entries the input
+// window could hold and Proceed accept. The name is taken in capitals, as the name box turns
+// it; a name of blanks alone is no name, so the program never saves one.
+std::optional<ReportFileEntries> validEntries(ReportFileEntries entries)
+{
+    entries.name = entries.name.toUpper();
+    if (entries.name.trimmed().isEmpty() || !isValidName(entries.name) ||
+        !dayEntries().contains(entries.day) || !monthEntries().contains(entries.monthName) ||
+        !yearEntries().contains(entries.year))
+        return std::nullopt;
+    return entries;
+}
+
+// A line's value, or nothing when the line holds a byte that scrambling never produces.
+std::optional<QString> unscrambledLine(QByteArrayView line)
+{
+    const QString scrambled = QString::fromLatin1(line);
+    const QString value = UnscrambleText(scrambled);
+    if (value.size() != scrambled.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+bool WriteReportFile(const QString& path, const BirthInput& birth, QString* errorText)
+{
+    const auto fail = [errorText](const QString& reason) {
+        if (errorText)
+            *errorText = reason;
+        return false;
+    };
+
+    const ReportFileEntries entries{birth.name, QString::number(birth.day), birth.monthName,
+                                    QString::number(birth.year)};
+    // A file the reader would refuse is not written: every saved file opens again.
+    if (!validEntries(entries))
+        return fail(tr("The name or the date of birth is not a complete entry."));
+
+    QByteArray content;
+    for (const QString& value : {entries.name, entries.day, entries.monthName, entries.year}) {
+        content += ScrambleText(value).toLatin1();
+        content += LineEnd;
+    }
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(tr("The file could not be created: %1").arg(file.errorString()));
+    if (file.write(content) != content.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(tr("The file could not be written: %1").arg(reason));
+    }
+    // commit() can report success after a failed final flush (a full disk, a size limit):
+    // flush first and give up on any failure, so the old file stays.
+    if (!file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(tr("The file could not be written: %1").arg(reason));
+    }
+    if (!file.commit())
+        return fail(tr("The file could not be saved: %1").arg(file.errorString()));
+    return true;
+}
+
+std::optional<ReportFileEntries> ReadReportFile(const QString& path)
+{
+    // Only a plain file: a device or a pipe could block or never end.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxReportFileSize)
+        return std::nullopt;
+    const QByteArray content = file.read(MaxReportFileSize + 1);
+    if (file.error() != QFileDevice::NoError || content.size() > MaxReportFileSize)
+        return std::nullopt;
+
+    // Every line ends with CR LF; a fourth line without one still counts.
+    QByteArrayList lines;
+    qsizetype start = 0;
+    while (lines.size() < EntryLines && start < content.size()) {
+        qsizetype end = content.indexOf(LineEnd, start);
+        if (end < 0)
+            end = content.size();
+        lines << content.mid(start, end - start);
+        start = end + LineEnd.size();
+    }
+    if (lines.size() < EntryLines)
+        return std::nullopt;
+
+    QStringList values;
+    for (const QByteArray& line : lines) {
+        const std::optional<QString> value = unscrambledLine(line);
+        if (!value)
+            return std::nullopt;
+        values << *value;
+    }
+    return validEntries({values[0], values[1], values[2], values[3]});
+}
+
+bool HasReportFileSuffix(const QString& path)
+{
+    return path.endsWith(QLatin1StringView("lyr"), Qt::CaseSensitive);
+}
+
+} // namespace orvella

@@ -1,0 +1,113 @@
+#include "ReportPrinting.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace orvella {
+
+namespace {
+
+// The printout keeps at least this much paper blank around the text, whatever the printer's
+// own margins.
+constexpr double MinimumMarginMillimetres = 20.0;
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("orvella::ReportPrinting", text);
+}
+
+// The area of a page the text is laid out in, in the printer's device pixels, relative to
+// the printer's printable area.
+QRectF textArea(const QPrinter& printer)
+{
+    const QMarginsF printerMargins = printer.pageLayout().margins(QPageLayout::Millimeter);
+    const double dotsPerMillimetre = printer.resolution() / 25.4;
+    const auto extra = [&](double margin) {
+        return std::max(0.0, MinimumMarginMillimetres - margin) * dotsPerMillimetre;
+    };
+    const QMarginsF inner(extra(printerMargins.left()), extra(printerMargins.top()),
+                          extra(printerMargins.right()), extra(printerMargins.bottom()));
+    return QRectF(0, 0, printer.width(), printer.height()).marginsRemoved(inner);
+}
+
+void printPage(QPainter& painter, QTextDocument& document, const QRectF& area, int pageIndex)
+{
+    const QRectF view(0, pageIndex * area.height(), area.width(), area.height());
+    painter.save();
+    painter.translate(area.left(), area.top() - view.top());
+    painter.setClipRect(view);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = view;
+    // Text without a colour of its own prints black, whatever the screen's palette.
+    context.palette.setColor(QPalette::Text, Qt::black);
+    document.documentLayout()->draw(&painter, context);
+    painter.restore();
+}
+
+// The pages in the order they go to the printer. A printer that makes copies itself gets
+// one set; otherwise every copy is printed here, collated or page by page.
+std::vector<int> pageSequence(const QPrinter& printer, int pageCount)
+{
+    std::vector<int> pages;
+    for (int page = 0; page < pageCount; ++page)
+        pages.push_back(printer.pageOrder() == QPrinter::LastPageFirst ? pageCount - 1 - page
+                                                                       : page);
+    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
+    std::vector<int> sequence;
+    if (printer.collateCopies()) {
+        for (int copy = 0; copy < copies; ++copy)
+            sequence.insert(sequence.end(), pages.begin(), pages.end());
+    } else {
+        for (int page : pages)
+            sequence.insert(sequence.end(), static_cast<std::size_t>(copies), page);
+    }
+    return sequence;
+}
+
+} // namespace
+
+bool PrintReportDocument(const QTextDocument& source, QPrinter& printer, QString* errorText)
+{
+    const auto fail = [errorText](const QString& reason) {
+        if (errorText)
+            *errorText = reason;
+        return false;
+    };
+
+    if (!printer.isValid())
+        return fail(tr("No printer is available."));
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return fail(tr("The printer could not start the print job."));
+
+    // Lay the text out afresh on the printer, so that fonts are measured at its resolution;
+    // the screen's layout stays as it is.
+    const std::unique_ptr<QTextDocument> document(source.clone());
+    document->documentLayout()->setPaintDevice(&printer);
+    const QRectF area = textArea(printer);
+    document->setPageSize(area.size());
+
+    bool first = true;
+    for (int page : pageSequence(printer, document->pageCount())) {
+        if (!first && !printer.newPage()) {
+            painter.end();
+            return fail(tr("The printer could not go on to the next page."));
+        }
+        first = false;
+        printPage(painter, *document, area, page);
+    }
+
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return fail(tr("The print job failed."));
+    return true;
+}
+
+} // namespace orvella

@@ -1,0 +1,234 @@
+#include "frmSave.h"
+
+#include "Dialogs.h"
+#include "Fonts.h"
+#include "LinkLabel.h"
+#include "ReportComposition.h"
+#include "ReportFile.h"
+#include "ReportPrinting.h"
+#include "Twips.h"
+#include "WebPage.h"
+#include "modRTB.h"
+
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <array>
+
+namespace orvella {
+
+namespace {
+
+constexpr double ClientWidth = 7680;
+constexpr double ClientHeight = 7575;
+// The window's ground is the program's peach, its captions maroon (RGB(64, 0, 0)).
+const QColor& Background = Peach;
+const QColor& CaptionText = Maroon;
+
+enum class Style {
+    BoxedCaption, // a link caption on a white ground
+    Caption,      // a link caption on the window's ground
+    RichTextBox,
+    Button,
+};
+
+struct Control {
+    const char* name;
+    Style style;
+    double left, top, width, height;
+    const char* text;
+    const char* accessibleName;
+    QLatin1StringView page; // the web page a caption opens
+};
+
+constexpr std::array<Control, 6> Controls{{
+    {"Label14", Style::BoxedCaption, 1440, 0, 4830, 195, "Talk about your reading in our forum",
+     "Orvella forum", WebPages::Home},
+    {"Label1", Style::BoxedCaption, 1620, 180, 4470, 195, "Visit us at www.orvella.org",
+     "Orvella web site", WebPages::Home},
+    {"RTB", Style::RichTextBox, 0, 390, 7665, 6135, "", "Report", {}},
+    {"cmdSave", Style::Button, 5400, 6570, 1125, 345, "&Save", "Save", {}},
+    {"cmdPrint", Style::Button, 6540, 6570, 1125, 345, "&Print", "Print", {}},
+    {"Label8", Style::Caption, 0, 6960, 7665, 615,
+     "Home Business Opportunity. Start your own Internet business and make money online. Get "
+     "this software fully branded for your website. Click here for more details.",
+     "Fully branded software", WebPages::FullyBranded},
+}};
+
+QWidget* makeCaption(const Control& control, QWidget* parent)
+{
+    auto* caption = new LinkLabel(QString::fromLatin1(control.text), parent);
+    caption->setFont(verdana(8.25, true, true));
+    caption->setAlignment(Qt::AlignCenter);
+    caption->setWordWrap(control.style == Style::Caption);
+    if (control.style == Style::BoxedCaption)
+        setColors(caption, CaptionText, Qt::white);
+    else
+        setColors(caption, CaptionText);
+    QObject::connect(caption, &LinkLabel::clicked, caption,
+                     [page = QString(control.page)] { OpenWebPage(page); });
+    return caption;
+}
+
+QTextEdit* makeRichTextBox(QWidget* parent)
+{
+    auto* box = new QTextEdit(parent);
+    box->setFont(verdana(9.75));
+    box->setReadOnly(true);
+    // Read-only, yet its text can be selected with mouse and keyboard, so that a part of
+    // the report can be printed.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setUndoRedoEnabled(false);
+    box->setAcceptRichText(false);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    box->setPalette(palette);
+    return box;
+}
+
+QWidget* makeButton(const Control& control, QWidget* parent)
+{
+    auto* button = new QPushButton(QString::fromLatin1(control.text), parent);
+    makeFlatButton(button, 8.25);
+    // No default button: Enter in the report must not save or print.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+frmSave::frmSave(ReportSource source, QWidget* parent)
+    : QDialog(parent)
+    , m_source(std::move(source))
+{
+    setObjectName(QStringLiteral("frmSave"));
+    setWindowTitle(QStringLiteral("Orvella v1.25"));
+    setModal(true);
+    setFixedSize(twipsSize(ClientWidth, ClientHeight));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Background);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    createControls();
+    Form_Load();
+    centreOnScreen();
+}
+
+frmSave::~frmSave()
+{
+    Form_Unload();
+}
+
+void frmSave::createControls()
+{
+    for (const Control& control : Controls) {
+        QWidget* widget = nullptr;
+        switch (control.style) {
+        case Style::BoxedCaption:
+        case Style::Caption:
+            widget = makeCaption(control, this);
+            break;
+        case Style::RichTextBox:
+            widget = m_box = makeRichTextBox(this);
+            break;
+        case Style::Button:
+            widget = makeButton(control, this);
+            break;
+        }
+        widget->setObjectName(QString::fromLatin1(control.name));
+        widget->setAccessibleName(QString::fromLatin1(control.accessibleName));
+        widget->setGeometry(twipsRect(control.left, control.top, control.width, control.height));
+    }
+    connect(findChild<QPushButton*>(QStringLiteral("cmdSave")), &QPushButton::clicked, this,
+            &frmSave::cmdSave_Click);
+    connect(findChild<QPushButton*>(QStringLiteral("cmdPrint")), &QPushButton::clicked, this,
+            &frmSave::cmdPrint_Click);
+}
+
+void frmSave::Form_Load()
+{
+    EnableLinkDetection(m_box, this);
+    QTextCursor cursor = m_box->textCursor();
+    WriteReport(cursor, ComposeReport(m_source));
+    m_box->setTextCursor(cursor);
+}
+
+void frmSave::Form_Unload()
+{
+    // Another report window may have taken link handling over; leave that one's alone.
+    if (LinkDetectionOwner() == this)
+        DisableLinkDetection();
+}
+
+void frmSave::centreOnScreen()
+{
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // Before the window is shown its frame is not known yet; showEvent centres it again.
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void frmSave::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_firstShown && !event->spontaneous()) {
+        m_firstShown = true;
+        centreOnScreen();
+        // The insertion point stays at the end of the report, but the reader starts at its
+        // top: the box has brought its cursor into view on being shown, before this.
+        m_box->verticalScrollBar()->setValue(m_box->verticalScrollBar()->minimum());
+    }
+}
+
+QString frmSave::reportText() const
+{
+    return reportPlainText(*m_box->document());
+}
+
+void frmSave::cmdSave_Click()
+{
+    const QString path =
+        Dialogs::saveFileName(this, {QString(ApplicationTitle), QStringLiteral("Orvella (*.lyr)"),
+                                     QStringLiteral("lyr")});
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!WriteReportFile(path, m_source.birth, &reason))
+        Dialogs::error(this, tr("The reading was not saved.") + QLatin1StringView("\n\n") + reason);
+}
+
+void frmSave::cmdPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    const QTextCursor selection = m_box->textCursor();
+    const bool hasSelection = selection.hasSelection();
+    if (!Dialogs::print(this, printer, hasSelection))
+        return;
+
+    // What the dialog says is printed: the selection with its colours and styles, or all.
+    QTextDocument selected;
+    const QTextDocument* document = m_box->document();
+    if (hasSelection && printer.printRange() == QPrinter::Selection) {
+        selected.setDefaultFont(document->defaultFont());
+        QTextCursor(&selected).insertFragment(selection.selection());
+        document = &selected;
+    }
+    QString reason;
+    if (!PrintReportDocument(*document, printer, &reason))
+        Dialogs::error(this,
+                       tr("The report was not printed.") + QLatin1StringView("\n\n") + reason);
+}
+
+} // namespace orvella

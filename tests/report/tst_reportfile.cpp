@@ -1,0 +1,340 @@
+#include "FakeDialogs.h"
+#include "ReportFile.h"
+#include "ReportTestSupport.h"
+#include "frmSave.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace orvella;
+using namespace orvella::testing;
+
+namespace {
+
+// The bytes of a report file line: every character shifted up by 129 within ISO 8859-1.
+QByteArray scrambled(QByteArrayView value)
+{
+    QByteArray line;
+    for (char c : value)
+        line += static_cast<char>(static_cast<unsigned char>(c) + 129);
+    return line;
+}
+
+QByteArray reportFile(const QList<QByteArray>& values)
+{
+    QByteArray content;
+    for (const QByteArray& value : values)
+        content += scrambled(value) + "\r\n";
+    return content;
+}
+
+BirthInput birth(const QString& name, int day, int month, int year)
+{
+    return reportSource(SignIndex::Capricorn, name, day, month, year).birth;
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// While it lives, no file of this process can grow beyond the limit; a write past it fails
+// with EFBIG instead of ending the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    bool active() const { return m_active; }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_active = false;
+};
+
+} // namespace
+
+class tst_ReportFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void writesFourScrambledLines();
+    void roundTrip_data();
+    void roundTrip();
+    void refusesWhatTheProgramNeverWrites_data();
+    void refusesWhatTheProgramNeverWrites();
+    void refusesUnreadablePaths();
+    void ignoresAFifthLineAndBeyond();
+    void takesLowercaseNamesAsCapitals();
+    void acceptsAMissingFinalLineBreak();
+    void writerRefusesIncompleteEntries();
+    void failedWriteLeavesTheOldFile();
+    void writeIntoAMissingFolderFails();
+    void suffixRule_data();
+    void suffixRule();
+    void saveButtonWritesTheEntries();
+    void cancelledSaveWritesNothing();
+    void failedSaveSaysSoAndKeepsTheOldFile();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString path(const char* name) const { return m_dir->filePath(QString::fromLatin1(name)); }
+};
+
+void tst_ReportFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+}
+
+void tst_ReportFile::writesFourScrambledLines()
+{
+    QString error;
+    QVERIFY(WriteReportFile(path("anna.lyr"), birth(QStringLiteral("ANNA"), 5, 1, 1990), &error));
+    QVERIFY(error.isEmpty());
+    const QByteArray expected("\xC2\xCF\xCF\xC2\r\n"             // ANNA
+                              "\xB6\r\n"                         // 5
+                              "\xCB\xE2\xEF\xF6\xE2\xF3\xFA\r\n" // January
+                              "\xB2\xBA\xBA\xB1\r\n");           // 1990
+    QCOMPARE(contentOf(path("anna.lyr")), expected);
+    QCOMPARE(contentOf(path("anna.lyr")),
+             reportFile({"ANNA", "5", "January", "1990"})); // the helper agrees
+}
+
+void tst_ReportFile::roundTrip_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::newRow("ANNA") << "ANNA" << 5 << 1 << 1990;
+    QTest::newRow("two words") << "MARY ANN SMITH" << 31 << 12 << 2050;
+    QTest::newRow("first entries") << "Z" << 1 << 1 << 1900;
+    QTest::newRow("impossible date") << "BOB" << 31 << 4 << 2001; // Proceed refuses it
+}
+
+void tst_ReportFile::roundTrip()
+{
+    QFETCH(QString, name);
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    const BirthInput entries = birth(name, day, month, year);
+    QVERIFY(WriteReportFile(path("r.lyr"), entries, nullptr));
+    const std::optional<ReportFileEntries> read = ReadReportFile(path("r.lyr"));
+    QVERIFY(read);
+    QCOMPARE(read->name, name);
+    QCOMPARE(read->day, QString::number(day));
+    QCOMPARE(read->monthName, monthEntries().at(month - 1));
+    QCOMPARE(read->year, QString::number(year));
+}
+
+void tst_ReportFile::refusesWhatTheProgramNeverWrites_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray valid = reportFile({"ANNA", "5", "January", "1990"});
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("three lines") << reportFile({"ANNA", "5", "January"});
+    QTest::newRow("three lines and an empty one") << reportFile({"ANNA", "5", "January", ""});
+    QTest::newRow("digit in name") << reportFile({"ANNA1", "5", "January", "1990"});
+    QTest::newRow("empty name") << reportFile({"", "5", "January", "1990"});
+    QTest::newRow("name of blanks") << reportFile({"   ", "5", "January", "1990"});
+    QTest::newRow("hyphen in name") << reportFile({"ANN-MARIE", "5", "January", "1990"});
+    QTest::newRow("day 32") << reportFile({"ANNA", "32", "January", "1990"});
+    QTest::newRow("day 0") << reportFile({"ANNA", "0", "January", "1990"});
+    QTest::newRow("day 05") << reportFile({"ANNA", "05", "January", "1990"});
+    QTest::newRow("day with blank") << reportFile({"ANNA", "5 ", "January", "1990"});
+    QTest::newRow("month Foo") << reportFile({"ANNA", "5", "Foo", "1990"});
+    QTest::newRow("month in small letters") << reportFile({"ANNA", "5", "january", "1990"});
+    QTest::newRow("month number") << reportFile({"ANNA", "5", "1", "1990"});
+    QTest::newRow("year 1899") << reportFile({"ANNA", "5", "January", "1899"});
+    QTest::newRow("year 2051") << reportFile({"ANNA", "5", "January", "2051"});
+    QTest::newRow("empty day") << reportFile({"ANNA", "", "January", "1990"});
+    QTest::newRow("empty month") << reportFile({"ANNA", "5", "", "1990"});
+    QTest::newRow("empty year") << reportFile({"ANNA", "5", "January", ""});
+    QTest::newRow("not scrambled") << QByteArray("ANNA\r\n5\r\nJanuary\r\n1990\r\n");
+    QTest::newRow("line feeds only") << QByteArray(valid).replace("\r\n", "\n");
+    QTest::newRow("stray byte in a line") << reportFile({"ANNA", "5", "January", "1990"})
+                                                 .replace(scrambled("5"), "\x35" + scrambled("5"));
+    QTest::newRow("larger than 64 KiB")
+        << valid + QByteArray(MaxReportFileSize - valid.size() + 1, '\xC2');
+}
+
+void tst_ReportFile::refusesWhatTheProgramNeverWrites()
+{
+    QFETCH(QByteArray, content);
+    QVERIFY(writeBytes(path("bad.lyr"), content));
+    QCOMPARE(ReadReportFile(path("bad.lyr")), std::nullopt);
+}
+
+void tst_ReportFile::refusesUnreadablePaths()
+{
+    QCOMPARE(ReadReportFile(path("missing.lyr")), std::nullopt);
+    QCOMPARE(ReadReportFile(m_dir->path()), std::nullopt);
+    QCOMPARE(ReadReportFile(QString()), std::nullopt);
+    QCOMPARE(ReadReportFile(QStringLiteral("/dev/zero")), std::nullopt);
+}
+
+void tst_ReportFile::ignoresAFifthLineAndBeyond()
+{
+    const QByteArray valid = reportFile({"ANNA", "5", "January", "1990"});
+    QVERIFY(writeBytes(path("five.lyr"), valid + "this is no scrambled line\r\n\x01\x02\r\nmore"));
+    const ReportFileEntries expected{QStringLiteral("ANNA"), QStringLiteral("5"),
+                                     QStringLiteral("January"), QStringLiteral("1990")};
+    QCOMPARE(ReadReportFile(path("five.lyr")), expected);
+
+    // Up to the size limit, what follows the fourth line does not matter.
+    QVERIFY(writeBytes(path("big.lyr"), valid + QByteArray(MaxReportFileSize - valid.size(), 'x')));
+    QCOMPARE(ReadReportFile(path("big.lyr")), expected);
+}
+
+void tst_ReportFile::takesLowercaseNamesAsCapitals()
+{
+    QVERIFY(writeBytes(path("lower.lyr"), reportFile({"anna maria", "5", "January", "1990"})));
+    const std::optional<ReportFileEntries> read = ReadReportFile(path("lower.lyr"));
+    QVERIFY(read);
+    QCOMPARE(read->name, QStringLiteral("ANNA MARIA"));
+}
+
+void tst_ReportFile::acceptsAMissingFinalLineBreak()
+{
+    QByteArray content = reportFile({"ANNA", "5", "January", "1990"});
+    content.chop(2);
+    QVERIFY(writeBytes(path("noend.lyr"), content));
+    QVERIFY(ReadReportFile(path("noend.lyr")));
+}
+
+void tst_ReportFile::writerRefusesIncompleteEntries()
+{
+    BirthInput nothing; // no Proceed yet: no day, no month
+    QString error;
+    QVERIFY(!WriteReportFile(path("nothing.lyr"), nothing, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFile::exists(path("nothing.lyr")));
+}
+
+void tst_ReportFile::failedWriteLeavesTheOldFile()
+{
+    const QByteArray old = reportFile({"OLD ENTRY THAT IS LONG", "1", "February", "1950"});
+    QVERIFY(writeBytes(path("old.lyr"), old));
+    QString error;
+    {
+        FileSizeLimit limit(8); // the new file would be 25 bytes
+        QVERIFY(limit.active());
+        QVERIFY(
+            !WriteReportFile(path("old.lyr"), birth(QStringLiteral("ANNA"), 5, 1, 1990), &error));
+    }
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(contentOf(path("old.lyr")), old);
+    // No half-written file is left beside it.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("old.lyr")});
+
+    // With room again the same save succeeds.
+    QVERIFY(WriteReportFile(path("old.lyr"), birth(QStringLiteral("ANNA"), 5, 1, 1990), &error));
+    QCOMPARE(contentOf(path("old.lyr")), reportFile({"ANNA", "5", "January", "1990"}));
+}
+
+void tst_ReportFile::writeIntoAMissingFolderFails()
+{
+    QString error;
+    QVERIFY(!WriteReportFile(path("no-such-folder/anna.lyr"),
+                             birth(QStringLiteral("ANNA"), 5, 1, 1990), &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void tst_ReportFile::suffixRule_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("x.lyr") << "x.lyr" << true;
+    QTest::newRow("full path") << "/home/anna/readings/anna.lyr" << true;
+    QTest::newRow("mylyr, no dot") << "mylyr" << true;
+    QTest::newRow("lyr") << "lyr" << true;
+    QTest::newRow("x.LYR") << "x.LYR" << false;
+    QTest::newRow("x.Lyr") << "x.Lyr" << false;
+    QTest::newRow("x.lyR") << "x.lyR" << false;
+    QTest::newRow("x.lyrx") << "x.lyrx" << false;
+    QTest::newRow("x.txt") << "x.txt" << false;
+    QTest::newRow("yr") << "yr" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("trailing blank") << "x.lyr " << false;
+}
+
+void tst_ReportFile::suffixRule()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, accepted);
+    QCOMPARE(HasReportFileSuffix(path), accepted);
+}
+
+void tst_ReportFile::saveButtonWritesTheEntries()
+{
+    FakeDialogs dialogs;
+    dialogs.nextFileNames << path("anna.lyr");
+    frmSave window(annaSource());
+    window.cmdSave_Click();
+
+    QCOMPARE(dialogs.fileDialogs.size(), 1);
+    QCOMPARE(dialogs.fileDialogs[0].title, QStringLiteral("Orvella"));
+    QCOMPARE(dialogs.fileDialogs[0].filter, QStringLiteral("Orvella (*.lyr)"));
+    QCOMPARE(dialogs.fileDialogs[0].defaultSuffix, QStringLiteral("lyr"));
+    QVERIFY(dialogs.messages.isEmpty()); // no word on success
+    QCOMPARE(contentOf(path("anna.lyr")), reportFile({"ANNA", "5", "January", "1990"}));
+}
+
+void tst_ReportFile::cancelledSaveWritesNothing()
+{
+    FakeDialogs dialogs; // no file name: the dialog is cancelled
+    frmSave window(annaSource());
+    window.cmdSave_Click();
+    QCOMPARE(dialogs.fileDialogs.size(), 1);
+    QVERIFY(dialogs.messages.isEmpty());
+    QVERIFY(QDir(m_dir->path()).isEmpty());
+}
+
+void tst_ReportFile::failedSaveSaysSoAndKeepsTheOldFile()
+{
+    const QByteArray old = reportFile({"SOMEONE ELSE ENTIRELY", "2", "March", "1960"});
+    QVERIFY(writeBytes(path("old.lyr"), old));
+    FakeDialogs dialogs;
+    dialogs.nextFileNames << path("old.lyr");
+    frmSave window(annaSource());
+    {
+        FileSizeLimit limit(8);
+        QVERIFY(limit.active());
+        window.cmdSave_Click();
+    }
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages[0].icon, QMessageBox::Critical);
+    QVERIFY2(dialogs.messages[0].text.startsWith(QStringLiteral("The reading was not saved.")),
+             qPrintable(dialogs.messages[0].text));
+    QCOMPARE(contentOf(path("old.lyr")), old);
+
+    dialogs.nextFileNames << path("no-such-folder/x.lyr");
+    window.cmdSave_Click();
+    QCOMPARE(dialogs.messages.size(), 2);
+    QVERIFY(dialogs.messages[1].text.startsWith(QStringLiteral("The reading was not saved.")));
+}
+
+QTEST_MAIN(tst_ReportFile)
+#include "tst_reportfile.moc"
