@@ -15,8 +15,8 @@ constexpr std::array<SphereRow, SphereCount> SphereTable{{
      "Understanding, Intelligence, Reason", "Lead", "The Queens", 8, "Queens"},
     {"Chesed", "4th", "Jupiter", "Tzadqiel", A::Tzadqiel, "Thursday", "Blue", "Oak",
      "Love, Kindness, Mercy", "Tin", "The Fours", 4, "Fours"},
-    {"Gevurah", "5th", "Mars", "Kamael", A::Kamael, "Tuesday", "Red", "Cedar",
-     "Restraint, Justice", "Iron", "The Fives", 3, "Fives"},
+    {"Gevurah", "5th", "Mars", "Kamael", A::Kamael, "Tuesday", "Red", "Cedar", "Restraint, Justice",
+     "Iron", "The Fives", 3, "Fives"},
     {"Tiphereth", "6th", "Sun", "Raphael", A::Raphael, "Sunday", "Gold or Yellow", "Laurel",
      "Beauty, Equilibirum", "Gold", "The Sixes", 10, "Sixes"},
     {"Netzach", "7th", "Venus", "Haniel", A::Haniel, "Friday", "Green", "Myrtle",
@@ -36,8 +36,8 @@ constexpr std::array<SignRow, SignCount> SignTable{{
      "Noicz, Naud, Naudr, Nied", "Need, Help, Resistance, Love", "Black", "Nornir,Etins", nullptr},
     {S::Netzach, S::Yesod, "Path Of Tzaddi", "Tzaddi, which means hook.", "Uranus / Saturn",
      "Constituting Intelligence", "Red", "Earth", "The Star", 12, "Laguz",
-     "Laaz, Logr, Lagu, Logur, Laukr", "Fluidity, Life Force, Birth", "Deep Green",
-     "Njord,Balder", nullptr},
+     "Laaz, Logr, Lagu, Logur, Laukr", "Fluidity, Life Force, Birth", "Deep Green", "Njord,Balder",
+     nullptr},
     {S::Netzach, S::Malkhuth, "Path Of Qoph", "Qoph, which means back of the head", "Moon",
      "Corporeal Intelligence", "Buff", "Water", "The Moon", 11, "Othala", "Utal, Odal, Otael",
      "Ancestry, Prosperity, Inheritance, Family", "Deep Yellow", "Odin,Thor", nullptr},
@@ -78,7 +78,7 @@ constexpr std::array<SignRow, SignCount> SignTable{{
 }};
 
 constexpr std::array<const char*, SignCount> SignNames{
-    "Capricorn", "Aquarius", "Pisces", "Aries",  "Taurus",  "Gemini",
+    "Capricorn", "Aquarius", "Pisces", "Aries", "Taurus",  "Gemini",
     "Cancer",    "Leo",      "Virgo",  "Libra", "Scorpio", "Sagittarius"};
 
 constexpr std::array<const char*, ArchangelCount> ArchangelNames{
@@ -92,14 +92,20 @@ const SphereRow& sphereRow(SphereIndex sphere)
     return SphereTable[static_cast<std::size_t>(toInt(sphere))];
 }
 
-const SignRow& signRow(SignIndex sign) { return SignTable[static_cast<std::size_t>(toInt(sign))]; }
+const SignRow& signRow(SignIndex sign)
+{
+    return SignTable[static_cast<std::size_t>(toInt(sign))];
+}
 
 QString signName(SignIndex sign)
 {
     return QString::fromLatin1(SignNames[static_cast<std::size_t>(toInt(sign))]);
 }
 
-QString sphereName(SphereIndex sphere) { return QString::fromLatin1(sphereRow(sphere).name); }
+QString sphereName(SphereIndex sphere)
+{
+    return QString::fromLatin1(sphereRow(sphere).name);
+}
 
 QString archangelName(Archangel angel)
 {

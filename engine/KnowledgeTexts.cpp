@@ -17,8 +17,8 @@ void KnowledgeTexts::load()
 {
     using S = SphereIndex;
     const TextTable& spheres = TextTable::get(TextTableId::Spheres);
-    for (S sphere : {S::Malkhuth, S::Yesod, S::Hod, S::Netzach, S::Tiphereth, S::Gevurah,
-                     S::Chesed, S::Binah, S::Chokmah, S::Keter, S::Daat})
+    for (S sphere : {S::Malkhuth, S::Yesod, S::Hod, S::Netzach, S::Tiphereth, S::Gevurah, S::Chesed,
+                     S::Binah, S::Chokmah, S::Keter, S::Daat})
         at(m_spheres, sphere) = spheres.text(sphereName(sphere));
 
     using A = Archangel;
@@ -34,14 +34,20 @@ void KnowledgeTexts::load()
         at(m_paths, sign) = paths.text(signName(sign));
 }
 
-const QString& KnowledgeTexts::sphere(SphereIndex sphere) const { return at(m_spheres, sphere); }
+const QString& KnowledgeTexts::sphere(SphereIndex sphere) const
+{
+    return at(m_spheres, sphere);
+}
 
 const QString& KnowledgeTexts::archangel(Archangel angel) const
 {
     return at(m_archangels, angel);
 }
 
-const QString& KnowledgeTexts::path(SignIndex sign) const { return at(m_paths, sign); }
+const QString& KnowledgeTexts::path(SignIndex sign) const
+{
+    return at(m_paths, sign);
+}
 
 KnowledgeTexts& TheKnowledgeTexts()
 {
@@ -49,6 +55,9 @@ KnowledgeTexts& TheKnowledgeTexts()
     return texts;
 }
 
-void LoadKnowledgeTexts() { TheKnowledgeTexts().load(); }
+void LoadKnowledgeTexts()
+{
+    TheKnowledgeTexts().load();
+}
 
 } // namespace orvella

@@ -4,7 +4,6 @@
 #include "SphereIndex.h"
 
 #include <QString>
-
 #include <array>
 
 namespace orvella {

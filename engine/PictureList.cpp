@@ -25,36 +25,37 @@ std::vector<PictureList::Entry> entries(const char* folder, const KeyAndFile (&i
 
 // The card pictures lie in alphabetical order of the card names.
 constexpr KeyAndFile PathCards[] = {
-    {"Death", "death.jpg"},           {"Justice", "justice.jpg"},
-    {"Strength", "strength.jpg"},     {"Temperance", "temperance.jpg"},
-    {"The Chariot", "the-chariot.jpg"}, {"The Devil", "the-devil.jpg"},
-    {"The Emperor", "the-emperor.jpg"}, {"The Hermit", "the-hermit.jpg"},
-    {"The Hierophant", "the-hierophant.jpg"}, {"The Lovers", "the-lovers.jpg"},
-    {"The Moon", "the-moon.jpg"},     {"The Star", "the-star.jpg"},
+    {"Death", "death.jpg"},
+    {"Justice", "justice.jpg"},
+    {"Strength", "strength.jpg"},
+    {"Temperance", "temperance.jpg"},
+    {"The Chariot", "the-chariot.jpg"},
+    {"The Devil", "the-devil.jpg"},
+    {"The Emperor", "the-emperor.jpg"},
+    {"The Hermit", "the-hermit.jpg"},
+    {"The Hierophant", "the-hierophant.jpg"},
+    {"The Lovers", "the-lovers.jpg"},
+    {"The Moon", "the-moon.jpg"},
+    {"The Star", "the-star.jpg"},
 };
 
 // The keys are kept as the lists have always had them; stored files never refer to them, but
 // they name each picture in the list.
 constexpr KeyAndFile SphereCards[] = {
-    {"The Aces", "the-aces.jpg"},
-    {"The Eights", "the-eights.jpg"},
-    {"3The Fives.jpg", "the-fives.jpg"},
-    {"4The Fours.jpg", "the-fours.jpg"},
-    {"5The Kings.jpg", "the-kings.jpg"},
-    {"6The Nines.jpg", "the-nines.jpg"},
-    {"7The Pages.jpg", "the-pages.jpg"},
-    {"8The Queens.jpg", "the-queens.jpg"},
-    {"9The Sevens1.jpg", "the-sevens.jpg"},
-    {"10The Sixes.jpg", "the-sixes.jpg"},
+    {"The Aces", "the-aces.jpg"},           {"The Eights", "the-eights.jpg"},
+    {"3The Fives.jpg", "the-fives.jpg"},    {"4The Fours.jpg", "the-fours.jpg"},
+    {"5The Kings.jpg", "the-kings.jpg"},    {"6The Nines.jpg", "the-nines.jpg"},
+    {"7The Pages.jpg", "the-pages.jpg"},    {"8The Queens.jpg", "the-queens.jpg"},
+    {"9The Sevens1.jpg", "the-sevens.jpg"}, {"10The Sixes.jpg", "the-sixes.jpg"},
     {"11The Tens.jpg", "the-tens.jpg"},
 };
 
 // The rune pictures lie in sign order, Capricorn first.
 constexpr KeyAndFile Stones[] = {
-    {"nauthiz.jpg", "nauthiz.jpg"}, {"laguz.jpg", "laguz.jpg"},   {"othala.jpg", "othala.jpg"},
+    {"nauthiz.jpg", "nauthiz.jpg"},   {"laguz.jpg", "laguz.jpg"},   {"othala.jpg", "othala.jpg"},
     {"thurisaz.jpg", "thurisaz.jpg"}, {"raidho.jpg", "raidho.jpg"}, {"ehwas.jpg", "ehwaz.jpg"},
-    {"kenaz.jpg", "kenaz.jpg"},     {"wunjo.jpg", "wunjo.jpg"},   {"isa.jpg", "isa.jpg"},
-    {"tiwas.jpg", "tiwaz.jpg"},     {"ansuz.jpg", "ansuz.jpg"},   {"dagaz.jpg", "dagaz.jpg"},
+    {"kenaz.jpg", "kenaz.jpg"},       {"wunjo.jpg", "wunjo.jpg"},   {"isa.jpg", "isa.jpg"},
+    {"tiwas.jpg", "tiwaz.jpg"},       {"ansuz.jpg", "ansuz.jpg"},   {"dagaz.jpg", "dagaz.jpg"},
 };
 
 } // namespace
@@ -78,8 +79,7 @@ const PictureList& PictureList::get(PictureListId id)
 
 PictureList::PictureList(std::vector<Entry> entries)
     : m_entries(std::move(entries))
-{
-}
+{}
 
 const PictureList::Entry* PictureList::entry(int position) const
 {

@@ -5,8 +5,16 @@
 
 namespace orvella {
 
-#define ORVELLA_TEXT_FIELD(name) ReadingTextField{#name, &Reading::name}
-#define ORVELLA_PICTURE_FIELD(name) ReadingPictureField{#name, &Reading::name}
+#define ORVELLA_TEXT_FIELD(name)                                                                   \
+    ReadingTextField                                                                               \
+    {                                                                                              \
+#name, &Reading::name                                                                      \
+    }
+#define ORVELLA_PICTURE_FIELD(name)                                                                \
+    ReadingPictureField                                                                            \
+    {                                                                                              \
+#name, &Reading::name                                                                      \
+    }
 
 const std::array<ReadingTextField, 47> ReadingTextFields{
     ORVELLA_TEXT_FIELD(lblSunSignName),
@@ -70,7 +78,10 @@ const std::array<ReadingPictureField, 4> ReadingPictureFields{
 
 namespace {
 
-QString text(const char* value) { return QString::fromLatin1(value); }
+QString text(const char* value)
+{
+    return QString::fromLatin1(value);
+}
 
 // The twelve values a sphere shows, whichever end of the path it is on.
 struct SphereValues {
@@ -105,9 +116,9 @@ Reading BuildReading(SignIndex sign, const KnowledgeTexts& knowledgeTexts)
 {
     const SignRow& row = signRow(sign);
     const QString key = signName(sign);
-    const SphereValues one = sphereValues(row.sphereOne, knowledgeTexts,
-                                          PictureListId::IMGSephirothsOneCard,
-                                          sphereRow(row.sphereOne).cardTextKey);
+    const SphereValues one =
+        sphereValues(row.sphereOne, knowledgeTexts, PictureListId::IMGSephirothsOneCard,
+                     sphereRow(row.sphereOne).cardTextKey);
     const SphereValues two = sphereValues(
         row.sphereTwo, knowledgeTexts, PictureListId::IMGSephirothsTwoCard,
         row.sphereTwoCardTextKey ? row.sphereTwoCardTextKey : sphereRow(row.sphereTwo).cardTextKey);

@@ -5,7 +5,6 @@
 #include "SignIndex.h"
 
 #include <QString>
-
 #include <array>
 
 namespace orvella {

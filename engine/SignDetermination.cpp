@@ -32,9 +32,9 @@ constexpr std::array<MonthRule, 12> MonthRules{{
 
 SignResult DetermineSign(std::int16_t monthIndex, std::int16_t dayIndex)
 {
-    const MonthRule& rule =
-        (monthIndex >= 0 && monthIndex <= 10) ? MonthRules[static_cast<std::size_t>(monthIndex)]
-                                              : MonthRules[11];
+    const MonthRule& rule = (monthIndex >= 0 && monthIndex <= 10)
+                                ? MonthRules[static_cast<std::size_t>(monthIndex)]
+                                : MonthRules[11];
     if (dayIndex >= 0 && dayIndex <= rule.lastEarly)
         return rule.early;
     if (dayIndex >= rule.lastEarly + 1 && dayIndex <= rule.lastLate)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -27,12 +26,15 @@ enum class SignIndex : std::int16_t {
 inline constexpr int SignCount = 12;
 
 inline constexpr std::array<SignIndex, SignCount> AllSigns{
-    SignIndex::Capricorn, SignIndex::Aquarius, SignIndex::Pisces, SignIndex::Aries,
-    SignIndex::Taurus,    SignIndex::Gemini,   SignIndex::Cancer, SignIndex::Leo,
+    SignIndex::Capricorn, SignIndex::Aquarius, SignIndex::Pisces,  SignIndex::Aries,
+    SignIndex::Taurus,    SignIndex::Gemini,   SignIndex::Cancer,  SignIndex::Leo,
     SignIndex::Virgo,     SignIndex::Libra,    SignIndex::Scorpio, SignIndex::Sagittarius,
 };
 
-constexpr int toInt(SignIndex sign) { return static_cast<int>(sign); }
+constexpr int toInt(SignIndex sign)
+{
+    return static_cast<int>(sign);
+}
 
 // The sign's name as the reading shows it ("Capricorn").
 QString signName(SignIndex sign);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <cstdint>
 
 namespace orvella {
@@ -24,7 +23,10 @@ enum class SphereIndex : std::int16_t {
 
 inline constexpr int SphereCount = 11;
 
-constexpr int toInt(SphereIndex sphere) { return static_cast<int>(sphere); }
+constexpr int toInt(SphereIndex sphere)
+{
+    return static_cast<int>(sphere);
+}
 
 // The sphere's name as the drawing's hover shows it ("Keter" … "Daat").
 QString sphereName(SphereIndex sphere);
@@ -44,7 +46,10 @@ enum class Archangel : std::int16_t {
 
 inline constexpr int ArchangelCount = 10;
 
-constexpr int toInt(Archangel angel) { return static_cast<int>(angel); }
+constexpr int toInt(Archangel angel)
+{
+    return static_cast<int>(angel);
+}
 
 QString archangelName(Archangel angel);
 

@@ -1,7 +1,6 @@
 #include "TextTable.h"
 
 #include <QFile>
-
 #include <array>
 
 namespace orvella {
@@ -42,8 +41,8 @@ TextTable load(TextTableId id)
 const TextTable& TextTable::get(TextTableId id)
 {
     static const std::array<TextTable, 7> tables{
-        load(TextTableId::Spheres), load(TextTableId::Archangels),    load(TextTableId::Paths),
-        load(TextTableId::Personalities), load(TextTableId::Cards), load(TextTableId::Runes),
+        load(TextTableId::Spheres),       load(TextTableId::Archangels), load(TextTableId::Paths),
+        load(TextTableId::Personalities), load(TextTableId::Cards),      load(TextTableId::Runes),
         load(TextTableId::SphereCards)};
     return tables[static_cast<std::size_t>(id)];
 }

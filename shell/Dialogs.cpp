@@ -12,8 +12,7 @@ class QtDialogBackend final : public DialogBackend {
 public:
     void message(QWidget* parent, const QString& text, QMessageBox::Icon icon) override
     {
-        QMessageBox box(icon, ApplicationTitle, text, QMessageBox::Ok,
-                        parent);
+        QMessageBox box(icon, ApplicationTitle, text, QMessageBox::Ok, parent);
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }
@@ -67,9 +66,15 @@ DialogBackend* current = nullptr;
 
 namespace Dialogs {
 
-DialogBackend& backend() { return current ? *current : qtBackend(); }
+DialogBackend& backend()
+{
+    return current ? *current : qtBackend();
+}
 
-void setBackend(DialogBackend* backend) { current = backend; }
+void setBackend(DialogBackend* backend)
+{
+    current = backend;
+}
 
 void information(QWidget* parent, const QString& text)
 {
@@ -81,7 +86,10 @@ void error(QWidget* parent, const QString& text)
     backend().message(parent, text, QMessageBox::Critical);
 }
 
-bool question(QWidget* parent, const QString& text) { return backend().question(parent, text); }
+bool question(QWidget* parent, const QString& text)
+{
+    return backend().question(parent, text);
+}
 
 QString saveFileName(QWidget* parent, const FileDialogSpec& spec)
 {

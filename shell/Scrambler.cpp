@@ -18,8 +18,14 @@ QString shifted(QStringView text, int offset)
 
 } // namespace
 
-QString ScrambleText(QStringView text) { return shifted(text, ScrambleOffset); }
+QString ScrambleText(QStringView text)
+{
+    return shifted(text, ScrambleOffset);
+}
 
-QString UnscrambleText(QStringView text) { return shifted(text, -ScrambleOffset); }
+QString UnscrambleText(QStringView text)
+{
+    return shifted(text, -ScrambleOffset);
+}
 
 } // namespace orvella

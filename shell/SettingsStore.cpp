@@ -17,15 +17,13 @@ QString applicationLevel()
 } // namespace
 
 SettingsStore::SettingsStore()
-    : m_fileName(QSettings(QSettings::IniFormat, QSettings::UserScope, applicationLevel())
-                     .fileName())
-{
-}
+    : m_fileName(
+          QSettings(QSettings::IniFormat, QSettings::UserScope, applicationLevel()).fileName())
+{}
 
 SettingsStore::SettingsStore(QString fileName)
     : m_fileName(std::move(fileName))
-{
-}
+{}
 
 QString SettingsStore::ReadSetting(const QString& section, const QString& key) const
 {

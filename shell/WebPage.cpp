@@ -9,6 +9,9 @@ QUrl webPageUrl(const QString& page)
     return QUrl(SiteRoot + QLatin1StringView("/orvella/ssd.php?page=") + page);
 }
 
-void OpenWebPage(const QString& page) { QDesktopServices::openUrl(webPageUrl(page)); }
+void OpenWebPage(const QString& page)
+{
+    QDesktopServices::openUrl(webPageUrl(page));
+}
 
 } // namespace orvella

@@ -47,27 +47,27 @@ void tst_KnowledgeTexts::lengths_data()
     KnowledgeTexts texts;
     texts.load();
     using S = SphereIndex;
-    const std::pair<S, int> spheres[] = {
-        {S::Keter, 537},     {S::Chokmah, 676}, {S::Binah, 656},  {S::Chesed, 647},
-        {S::Gevurah, 715},   {S::Tiphereth, 681}, {S::Netzach, 618}, {S::Hod, 831},
-        {S::Yesod, 670},     {S::Malkhuth, 774}, {S::Daat, 586}};
+    const std::pair<S, int> spheres[] = {{S::Keter, 537},    {S::Chokmah, 676}, {S::Binah, 656},
+                                         {S::Chesed, 647},   {S::Gevurah, 715}, {S::Tiphereth, 681},
+                                         {S::Netzach, 618},  {S::Hod, 831},     {S::Yesod, 670},
+                                         {S::Malkhuth, 774}, {S::Daat, 586}};
     for (auto [sphere, length] : spheres)
         QTest::newRow(qPrintable(QStringLiteral("sphere ") + sphereName(sphere)))
             << texts.sphere(sphere) << length << false;
 
     using A = Archangel;
     const std::pair<A, int> angels[] = {
-        {A::Gabriel, 612}, {A::Michael, 442}, {A::Haniel, 462},   {A::Raphael, 411},
-        {A::Sandalphon, 564}, {A::Raziel, 463}, {A::Metatron, 334}, {A::Tzadqiel, 635},
-        {A::Tzaphqiel, 453}, {A::Kamael, 499}};
+        {A::Gabriel, 612},    {A::Michael, 442}, {A::Haniel, 462},   {A::Raphael, 411},
+        {A::Sandalphon, 564}, {A::Raziel, 463},  {A::Metatron, 334}, {A::Tzadqiel, 635},
+        {A::Tzaphqiel, 453},  {A::Kamael, 499}};
     for (auto [angel, length] : angels)
         QTest::newRow(qPrintable(QStringLiteral("archangel ") + archangelName(angel)))
             << texts.archangel(angel) << length << (angel == A::Raphael);
 
     using Z = SignIndex;
     const std::pair<Z, int> paths[] = {
-        {Z::Capricorn, 378}, {Z::Aquarius, 383}, {Z::Pisces, 371}, {Z::Aries, 349},
-        {Z::Taurus, 357},    {Z::Gemini, 454},   {Z::Cancer, 424}, {Z::Leo, 339},
+        {Z::Capricorn, 378}, {Z::Aquarius, 383}, {Z::Pisces, 371},  {Z::Aries, 349},
+        {Z::Taurus, 357},    {Z::Gemini, 454},   {Z::Cancer, 424},  {Z::Leo, 339},
         {Z::Virgo, 426},     {Z::Libra, 368},    {Z::Scorpio, 358}, {Z::Sagittarius, 310}};
     for (auto [sign, length] : paths)
         QTest::newRow(qPrintable(QStringLiteral("path ") + signName(sign)))

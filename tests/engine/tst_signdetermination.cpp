@@ -4,7 +4,6 @@
 
 using namespace orvella;
 
-
 class tst_SignDetermination : public QObject {
     Q_OBJECT
 
@@ -97,8 +96,8 @@ void tst_SignDetermination::outOfRange()
     QFETCH(int, monthIndex);
     QFETCH(int, dayIndex);
     QFETCH(int, expected);
-    const SignResult sign = DetermineSign(static_cast<std::int16_t>(monthIndex),
-                                          static_cast<std::int16_t>(dayIndex));
+    const SignResult sign =
+        DetermineSign(static_cast<std::int16_t>(monthIndex), static_cast<std::int16_t>(dayIndex));
     QCOMPARE(sign.has_value() ? toInt(*sign) : -1, expected);
 }
 

@@ -68,8 +68,8 @@ void tst_TreeHighlight::neverHighlighted()
         lines.insert(h.pathLine);
     }
     QCOMPARE(lines.size(), 12);
-    for (const char* unused : {"ln12", "ln13", "ln16", "ln23", "ln47", "ln58", "ln78", "ln89",
-                               "ln810", "ln910"})
+    for (const char* unused :
+         {"ln12", "ln13", "ln16", "ln23", "ln47", "ln58", "ln78", "ln89", "ln810", "ln910"})
         QVERIFY(!lines.contains(QString::fromLatin1(unused)));
     QCOMPARE(HighlightColor.red, 236);
     QCOMPARE(HighlightColor.green, 28);

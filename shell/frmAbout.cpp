@@ -1,0 +1,105 @@
+#include "frmAbout.h"
+
+#include "Fonts.h"
+#include "LinkLabel.h"
+#include "Twips.h"
+#include "WebPage.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <array>
+
+namespace orvella {
+
+namespace {
+
+struct TextSpec {
+    const char* name;
+    int left, top, width, height;
+    const char* text;
+    QColor color;
+    double pointSize;
+    bool bold;
+};
+
+const std::array<TextSpec, 3> Texts{{
+    {"Label2", 960, 285, 2790, 240, "Orvella v1.25", Maroon, 9.75, true},
+    {"Label1", 360, 960, 5505, 855,
+     "Orvella is a mystic software that correlates the Kabbalah Tree of life with the Rune "
+     "Stones. This correlation is calculated on the basis of the date of birth of a person.",
+     Qt::black, 8.25, false},
+    {"Label3", 360, 2520, 5445, 675,
+     "Home Business Opportunity. Start your own Internet business and make money online. Get "
+     "this software fully branded for your website. ",
+     Qt::black, 8.25, true},
+}};
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Orvella v1.25"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(twipsSize(5925, 4170));
+    setColors(this, Maroon, Peach);
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setGeometry(twipsRect(150, 150, 510, 510));
+    icon->setPixmap(QPixmap(QStringLiteral(":/pictures/orvella.png"))
+                        .scaled(icon->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    for (const TextSpec& spec : Texts) {
+        auto* label = new QLabel(QString::fromLatin1(spec.text), this);
+        label->setObjectName(QLatin1StringView(spec.name));
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
+        label->setFont(verdana(spec.pointSize, spec.bold));
+        setColors(label, spec.color);
+    }
+
+    const auto link = [this](const char* name, const QString& text, const QRect& geometry,
+                             QLatin1StringView page) {
+        auto* label = new LinkLabel(text, this);
+        label->setObjectName(QLatin1StringView(name));
+        label->setGeometry(geometry);
+        label->setFont(verdana(8.25, true, true));
+        setColors(label, Maroon);
+        connect(label, &LinkLabel::clicked, this, [page] { OpenWebPage(page); });
+    };
+    link("lblHomePage", QStringLiteral("Click here to visit us at %1").arg(SiteAddress),
+         twipsRect(1080, 2040, 4650, 195), WebPages::Home);
+    link("lblCobrand", QStringLiteral("Click here for more details."),
+         twipsRect(3120, 3240, 2670, 195), WebPages::FullyBranded);
+
+    auto* rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("Line2"));
+    rule->setGeometry(twips(-60), twips(3630), twips(6150), 1);
+    setColors(rule, Maroon, Maroon);
+
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(twipsRect(4440, 3720, 1260, 345));
+    makeFlatButton(ok);
+    ok->setDefault(true); // Enter; Esc rejects the dialog as the cancel button would
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void frmAbout::showModal(QWidget* parent)
+{
+    frmAbout about(parent);
+    if (const QScreen* screen = (parent ? parent->screen() : about.screen())) {
+        QRect frame = about.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        about.move(frame.topLeft());
+    }
+    about.exec();
+}
+
+} // namespace orvella

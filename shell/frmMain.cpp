@@ -1,0 +1,424 @@
+#include "frmMain.h"
+
+#include "Application.h"
+#include "BirthDateLists.h"
+#include "CoBrand.h"
+#include "Dialogs.h"
+#include "Fonts.h"
+#include "KnowledgeTexts.h"
+#include "LinkLabel.h"
+#include "NameValidator.h"
+#include "Reading.h"
+#include "ReportFile.h"
+#include "ReportSource.h"
+#include "SignDetermination.h"
+#include "TreeHighlight.h"
+#include "Twips.h"
+#include "UpdateReminder.h"
+#include "WebPage.h"
+#include "WrappingButton.h"
+#include "frmAbout.h"
+#include "frmDisplay.h"
+#include "frmMdi.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <array>
+
+namespace orvella {
+
+namespace {
+
+constexpr auto NameMissing = "Please Enter  Your Name !";
+constexpr auto FebruaryRefused = "Please Enter Correct Date Or Month!";
+constexpr auto ThirtyDayMonthRefused = "Please Enter Correct Date Or Month !";
+constexpr auto OnlyLetters = "Please Enter only Letters";
+constexpr auto FileRefused = "Please Check The File.";
+
+constexpr auto CoBrandText =
+    "Co-brand this software for your site. Put your name and web address on Orvella and give "
+    "it to your visitors. Click Here for more info on co-branding.";
+constexpr auto FullBrandText =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get "
+    "this software fully branded for your website. Click here for more details.";
+
+QString text(const char* latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
+// The window's containers and plain labels, as designed (twips, relative to the container).
+enum class Container { Window, TopStrip, MiddlePanel, Details, BottomStrip };
+
+struct LabelSpec {
+    const char* name;
+    Container container;
+    int left, top, width, height; // width 0: sized to the text
+    const char* text;
+    QColor color;
+    double pointSize;
+    Qt::Alignment alignment;
+};
+
+const std::array<LabelSpec, 8> Labels{{
+    {"Label3", Container::MiddlePanel, 240, 120, 7095, 615,
+     "Welcome to Orvella. This software aims to give you a better idea about the relationship "
+     "of your sun sign with the Kabbalah Tree of Life, Tarot Cards and Runes Stones.",
+     QColor(255, 255, 0), 9, Qt::AlignHCenter | Qt::AlignTop},
+    {"Label4", Container::MiddlePanel, 120, 855, 7215, 435,
+     "Enter Your Name and Date of Birth and Get Your Orvella Reading.", QColor(0, 255, 255), 9,
+     Qt::AlignHCenter | Qt::AlignTop},
+    {"Label1", Container::Details, 240, 330, 0, 240, "Name", Maroon, 9, Qt::AlignLeft},
+    {"Label5", Container::Details, 1785, 840, 0, 240, "Date", Maroon, 8.25, Qt::AlignLeft},
+    {"Label7", Container::Details, 3000, 840, 0, 240, "Month", Maroon, 8.25, Qt::AlignLeft},
+    {"Label6", Container::Details, 4440, 840, 0, 240, "Year", Maroon, 8.25, Qt::AlignLeft},
+    {"Label2", Container::Details, 120, 1140, 0, 240, "Date Of Birth", Maroon, 8.25, Qt::AlignLeft},
+    {"Label61", Container::TopStrip, 60, 120, 7320, 585, nullptr, Maroon, 9, Qt::AlignHCenter},
+}};
+
+QWidget* panel(QWidget* parent, const QRect& geometry, const QColor& background)
+{
+    auto* widget = new QWidget(parent);
+    widget->setGeometry(geometry);
+    setColors(widget, Maroon, background);
+    return widget;
+}
+
+QComboBox* dateList(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1StringView(name));
+    list->setAccessibleName(QLatin1StringView(name));
+    list->setGeometry(geometry);
+    list->setFont(verdana(8.25, true));
+    list->setMaxVisibleItems(16);
+    setColors(list, Peach, Maroon);
+    return list;
+}
+
+} // namespace
+
+frmMain::frmMain(SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Orvella v1.25"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    buildControls();
+    buildMenus();
+    setFixedSize(twips(7440), twips(5295) + menuBar()->sizeHint().height());
+    m_txtName->setFocus();
+    Form_Load(settings);
+}
+
+frmMain::~frmMain()
+{
+    if (m_frame)
+        delete m_frame.data();
+}
+
+void frmMain::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frmMainClient"));
+    setColors(client, Maroon, Maroon);
+    setCentralWidget(client);
+
+    QWidget* topStrip = panel(client, twipsRect(0, 0, 7455, 615), Peach);
+    QWidget* middle = panel(client, twipsRect(0, 600, 7455, 3735), Maroon);
+    QWidget* bottomStrip = panel(client, twipsRect(0, 4320, 7455, 975), Peach);
+
+    auto* details = new QGroupBox(text("Your Details"), middle);
+    details->setObjectName(QStringLiteral("fraDetails"));
+    details->setGeometry(twipsRect(2040, 1320, 5295, 1455));
+    details->setFont(verdana(8.25, true));
+    setColors(details, Maroon, Peach);
+
+    const auto containerOf = [&](Container c) -> QWidget* {
+        switch (c) {
+        case Container::Window:
+            return client;
+        case Container::TopStrip:
+            return topStrip;
+        case Container::MiddlePanel:
+            return middle;
+        case Container::Details:
+            return details;
+        case Container::BottomStrip:
+            return bottomStrip;
+        }
+        return client;
+    };
+
+    for (const LabelSpec& spec : Labels) {
+        QWidget* parent = containerOf(spec.container);
+        QLabel* label = nullptr;
+        if (spec.text) {
+            label = new QLabel(text(spec.text), parent);
+        } else {
+            auto* link =
+                new LinkLabel(QStringLiteral("Join the Orvella forum at %1 and share your reading")
+                                  .arg(SiteAddress),
+                              parent);
+            connect(link, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::Home); });
+            label = link;
+        }
+        label->setObjectName(QLatin1StringView(spec.name));
+        label->setTextFormat(Qt::PlainText);
+        label->setFont(verdana(spec.pointSize, true, !spec.text));
+        label->setAlignment(spec.alignment);
+        label->setWordWrap(spec.width > 0);
+        setColors(label, spec.color);
+        if (spec.width > 0) {
+            label->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
+        } else {
+            label->move(twipsPoint(spec.left, spec.top));
+            label->adjustSize();
+        }
+    }
+
+    m_txtName = new QLineEdit(details);
+    m_txtName->setObjectName(QStringLiteral("txtName"));
+    m_txtName->setAccessibleName(QStringLiteral("Name"));
+    m_txtName->setGeometry(twipsRect(1560, 240, 3615, 375));
+    m_txtName->setFont(verdana(9, true));
+    setColors(m_txtName, Peach, Maroon);
+    auto* validator = new NameValidator(m_txtName);
+    m_txtName->setValidator(validator);
+    connect(validator, &NameValidator::refused, this, &frmMain::showNameRefused,
+            Qt::QueuedConnection);
+
+    m_cboDate = dateList(details, "cboDate", twipsRect(1560, 1080, 900, 315));
+    m_cboMonth = dateList(details, "cboMonth", twipsRect(2580, 1080, 1380, 315));
+    m_cboYear = dateList(details, "cboYear", twipsRect(4080, 1080, 1020, 315));
+
+    auto* cmdOpen =
+        new WrappingButton(text("Click Here To Open Previously Saved Orvella Reading"), middle);
+    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    cmdOpen->setGeometry(twipsRect(120, 1320, 1815, 1455));
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+
+    auto* cmdProceed = new QPushButton(text("&Proceed"), middle);
+    cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
+    cmdProceed->setGeometry(twipsRect(120, 2880, 7260, 615));
+    connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+
+    m_lblCobrand = new LinkLabel(text(CoBrandText), bottomStrip);
+    m_lblFullBrand = new LinkLabel(text(FullBrandText), bottomStrip);
+    m_lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
+    m_lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+    for (LinkLabel* banner : {m_lblCobrand, m_lblFullBrand}) {
+        banner->setGeometry(twipsRect(120, 240, 6105, 615));
+        banner->setWordWrap(true);
+        banner->setFont(verdana(8.25, true, true));
+        setColors(banner, QColor(0, 0, 255), Peach);
+    }
+    connect(m_lblCobrand, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::CoBrand); });
+    connect(m_lblFullBrand, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::FullyBranded); });
+    m_lblFullBrand->raise();
+
+    auto* cmdExit = new QPushButton(text("&Exit"), bottomStrip);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setGeometry(twipsRect(6360, 360, 975, 375));
+    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+
+    for (QPushButton* button : {static_cast<QPushButton*>(cmdOpen), cmdProceed, cmdExit}) {
+        makeFlatButton(button, button == cmdProceed ? 9 : 8.25);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+
+    QWidget::setTabOrder(m_txtName, m_cboDate);
+    QWidget::setTabOrder(m_cboDate, m_cboMonth);
+    QWidget::setTabOrder(m_cboMonth, m_cboYear);
+    QWidget::setTabOrder(m_cboYear, cmdProceed);
+    QWidget::setTabOrder(cmdProceed, cmdOpen);
+    QWidget::setTabOrder(cmdOpen, cmdExit);
+}
+
+void frmMain::buildMenus()
+{
+    const auto add = [this](QWidget* menu, const char* name, const char* caption, auto slot) {
+        auto* action = new QAction(text(caption), this);
+        action->setObjectName(QLatin1StringView(name));
+        connect(action, &QAction::triggered, this, slot);
+        menu->addAction(action);
+        return action;
+    };
+    const auto separator = [this](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QLatin1StringView(name));
+    };
+
+    QMenu* file = menuBar()->addMenu(text("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    add(file, "mnuGetMyKabbalisticAstrology", "&Proceed", &frmMain::cmdProceed_Click);
+    add(file, "mnuOpenPreviouslySavedKabbalah", "Open Previously Saved Orvella Reading",
+        &frmMain::cmdOpen_Click);
+    add(file, "mnuExit", "E&xit", &QWidget::close);
+
+    QMenu* help = menuBar()->addMenu(text("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelpMenu"));
+    add(help, "mnuOnline", "&Online Help", [] { OpenWebPage(WebPages::Help); });
+    add(help, "mnuVisit", "&Visit Us Online", [] { OpenWebPage(WebPages::Home); });
+    separator(help, "mnuHelp1");
+    add(help, "mnuUpdate", "Check for Software &Update", [] { OpenWebPage(WebPages::Download); });
+    separator(help, "mnuHelp2");
+    add(help, "mnuAbout", "&About Software", [this] { frmAbout::showModal(this); });
+
+    add(menuBar(), "mnuDonate", "&Donate", [] { OpenWebPage(WebPages::Donate); });
+}
+
+void frmMain::Form_Load(SettingsStore& settings)
+{
+    RemindOfUpdate(settings, QDate::currentDate(), this);
+    m_cboDate->addItems(dayEntries());
+    m_cboMonth->addItems(monthEntries());
+    m_cboYear->addItems(yearEntries());
+    for (QComboBox* list : {m_cboDate, m_cboMonth, m_cboYear})
+        list->setCurrentIndex(0);
+}
+
+void frmMain::showNameRefused()
+{
+    Dialogs::information(this, text(OnlyLetters));
+}
+
+bool frmMain::ValidateBirthInput()
+{
+    // A name of blanks alone is no name.
+    if (m_txtName->text().trimmed().isEmpty()) {
+        Dialogs::information(this, text(NameMissing));
+        m_txtName->setFocus();
+        return false;
+    }
+    const int year = m_cboYear->currentText().toInt();
+    const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const int month = m_cboMonth->currentIndex();
+    const int day = m_cboDate->currentIndex();
+    if (month == 1 && day >= (leapYear ? 29 : 28)) {
+        Dialogs::information(this, text(FebruaryRefused));
+        return false;
+    }
+    if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30) {
+        Dialogs::information(this, text(ThirtyDayMonthRefused));
+        return false;
+    }
+    return true;
+}
+
+void frmMain::cmdProceed_Click()
+{
+    if (!ValidateBirthInput())
+        return;
+
+    const auto withoutBlanks = [](const QComboBox* list) {
+        return list->currentText().remove(u' ');
+    };
+    m_birthInput.name = m_txtName->text().trimmed();
+    m_birthInput.year = static_cast<std::int16_t>(withoutBlanks(m_cboYear).toShort());
+    m_birthInput.monthName = withoutBlanks(m_cboMonth);
+    m_birthInput.day = static_cast<std::int16_t>(withoutBlanks(m_cboDate).toShort());
+    m_birthInput.monthIndex = static_cast<std::int16_t>(m_cboMonth->currentIndex());
+    m_birthInput.dayIndex = static_cast<std::int16_t>(m_cboDate->currentIndex());
+
+    LoadKnowledgeTexts();
+
+    // Every reading gets a fresh frame and view, so nothing of an earlier one survives.
+    if (m_frame)
+        m_frame->closeForBack();
+    m_frame = new frmMdi([this] { return reportSource(); });
+    frmDisplay* view = m_frame->display();
+    if (const SignResult sign = DetermineSign(m_birthInput.monthIndex, m_birthInput.dayIndex)) {
+        view->ShowReading(BuildReading(*sign, TheKnowledgeTexts()));
+        view->ApplyHighlight(HighlightFor(*sign));
+    }
+    view->tabs()->setCurrentIndex(1);
+    hide();
+    connect(m_frame, &frmMdi::backRequested, this, &QWidget::show);
+    // Take the whole screen even where no window manager maximises the frame.
+    if (const QScreen* screen = this->screen())
+        m_frame->setGeometry(screen->availableGeometry());
+    m_frame->showMaximized();
+}
+
+ReportSource frmMain::reportSource() const
+{
+    ReportSource source;
+    source.birth = m_birthInput;
+    source.monthText = m_cboMonth->currentText();
+    source.dayText = m_cboDate->currentText();
+    source.yearText = m_cboYear->currentText();
+    if (m_frame) {
+        QPointer<frmDisplay> view = m_frame->display();
+        source.fieldText = [view](const QString& name) {
+            return view ? view->fieldText(name) : QString();
+        };
+    }
+    return source;
+}
+
+void frmMain::cmdOpen_Click()
+{
+    const QString path = Dialogs::openFileName(
+        this, {text("Select the source file"), text("Orvella (*.lyr)"), text("lyr")});
+    if (path.isEmpty())
+        return;
+    const std::optional<ReportFileEntries> entries =
+        HasReportFileSuffix(path) ? ReadReportFile(path) : std::nullopt;
+    if (!entries) {
+        Dialogs::error(this, text(FileRefused));
+        return;
+    }
+    setName(entries->name);
+    selectEntry(m_cboDate, entries->day);
+    selectEntry(m_cboMonth, entries->monthName);
+    selectEntry(m_cboYear, entries->year);
+    cmdProceed_Click();
+}
+
+frmMdi* frmMain::readingFrame() const
+{
+    return m_frame;
+}
+
+void frmMain::setName(const QString& name)
+{
+    m_txtName->setText(name);
+}
+
+void frmMain::selectEntry(QComboBox* list, const QString& entry)
+{
+    const int index = list->findText(entry, Qt::MatchExactly);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+void frmMain::CoBrand_Randomize(double r)
+{
+    switch (BannerFor(r)) {
+    case Banner::CoBrand:
+        m_lblCobrand->raise();
+        break;
+    case Banner::FullBrand:
+        m_lblFullBrand->raise();
+        break;
+    case Banner::Unchanged:
+        break;
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // Form_Unload: closing the input window ends the program.
+    event->accept();
+    EndApplication();
+}
+
+} // namespace orvella

@@ -1,0 +1,236 @@
+#include "frmMdi.h"
+
+#include "Application.h"
+#include "Fonts.h"
+#include "HandCursor.h"
+#include "LinkLabel.h"
+#include "Twips.h"
+#include "WebPage.h"
+#include "frmAbout.h"
+#include "frmDisplay.h"
+#include "frmSave.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace orvella {
+
+namespace {
+
+constexpr auto FullBrandText =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get "
+    "this software fully branded for your website. Click here for more details.";
+constexpr auto CoBrandText =
+    "Co-brand this software for your site. Put your name and web address on Orvella and give "
+    "it to your visitors. Click Here for more info on co-branding.";
+
+QString text(const char* latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
+// A strip docked to the top or bottom edge: full width, fixed height.
+QWidget* strip(const char* name, int heightTwips, const QColor& background)
+{
+    auto* widget = new QWidget;
+    widget->setObjectName(QLatin1StringView(name));
+    widget->setFixedHeight(twips(heightTwips));
+    setColors(widget, Maroon, background);
+    return widget;
+}
+
+// The banner strip opens the home page when clicked anywhere.
+class BannerStrip : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            OpenWebPage(WebPages::Home);
+    }
+};
+
+} // namespace
+
+frmMdi::frmMdi(std::function<ReportSource()> reportSource, QWidget* parent)
+    : QMainWindow(parent)
+    , m_reportSource(std::move(reportSource))
+{
+    setObjectName(QStringLiteral("frmMdi"));
+    setWindowTitle(QStringLiteral("Orvella v1.25"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(twipsSize(11175, 8025));
+    buildStrips();
+    buildMenus();
+    applyLayout(); // MDIForm_Load
+}
+
+void frmMdi::buildStrips()
+{
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    setCentralWidget(central);
+
+    auto* picture1 = new BannerStrip;
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setFixedHeight(twips(615));
+    picture1->setCursor(handCursor());
+    setColors(picture1, Maroon, Peach);
+    auto* banner = new LinkLabel(
+        QStringLiteral("Visit the Orvella forum at %1 and meet fellow seekers").arg(SiteAddress),
+        picture1);
+    banner->setObjectName(QStringLiteral("lblVeldaneBanner"));
+    banner->setFont(verdana(9.75, true, true));
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setGeometry(twipsRect(840, 0, 9480, 465));
+    setColors(banner, Maroon);
+    connect(banner, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::Home); });
+    m_lblVeldaneBanner = banner;
+
+    QWidget* picture3 = strip("Picture3", 360, LightBlue);
+    auto* title = new QLabel(QStringLiteral("Orvella"), picture3);
+    title->setObjectName(QStringLiteral("lblSoftwareName"));
+    title->setTextFormat(Qt::PlainText);
+    title->setFont(verdana(14.25, true));
+    setColors(title, Maroon);
+    title->move(twipsPoint(3960, -15));
+    title->adjustSize();
+    title->resize(title->width(), twips(345));
+    m_lblSoftwareName = title;
+
+    m_client = new QWidget;
+    m_client->setObjectName(QStringLiteral("frmMdiClient"));
+    setColors(m_client, Maroon, LightBlue);
+    m_display = new frmDisplay(m_client);
+    m_client->installEventFilter(this);
+
+    QWidget* picture2 = strip("Picture2", 855, Peach);
+    auto* cobrand = new LinkLabel(text(CoBrandText), picture2);
+    auto* fullBrand = new LinkLabel(text(FullBrandText), picture2);
+    cobrand->setObjectName(QStringLiteral("lblCobrand"));
+    fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+    for (LinkLabel* label : {cobrand, fullBrand}) {
+        label->setGeometry(twipsRect(120, 120, 5745, 615));
+        label->setWordWrap(true);
+        label->setFont(verdana(8.25, true, true));
+        setColors(label, QColor(0, 0, 255), Peach);
+    }
+    connect(cobrand, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::CoBrand); });
+    connect(fullBrand, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::FullyBranded); });
+    fullBrand->raise(); // in the frame the fully-branded banner always stays in front
+
+    const auto button = [&](const char* name, const char* caption, const QRect& geometry) {
+        auto* b = new QPushButton(text(caption), picture2);
+        b->setObjectName(QLatin1StringView(name));
+        b->setGeometry(geometry);
+        b->setAutoDefault(false);
+        makeFlatButton(b);
+        return b;
+    };
+    m_cmdPrint = button("cmdPrint", "&Print", twipsRect(7080, 240, 1260, 465));
+    m_cmdBack = button("cmdBack", "&Back", twipsRect(8400, 240, 1260, 465));
+    m_cmdMdiExit = button("cmdMdiExit", "&Exit", twipsRect(9720, 240, 1335, 495));
+    connect(m_cmdPrint, &QPushButton::clicked, this, &frmMdi::cmdPrint_Click);
+    connect(m_cmdBack, &QPushButton::clicked, this, &frmMdi::cmdBack_Click);
+    connect(m_cmdMdiExit, &QPushButton::clicked, this, &frmMdi::cmdMdiExit_Click);
+    QWidget::setTabOrder(m_cmdMdiExit, m_cmdBack);
+    QWidget::setTabOrder(m_cmdBack, m_cmdPrint);
+
+    column->addWidget(picture1);
+    column->addWidget(picture3);
+    column->addWidget(m_client, 1);
+    column->addWidget(picture2);
+
+    // Back, Print and Exit always stay within reach.
+    setMinimumWidth(twips(2700 + 1260) + 8);
+}
+
+void frmMdi::buildMenus()
+{
+    const auto add = [this](QWidget* menu, const char* name, const char* caption, auto slot) {
+        auto* action = new QAction(text(caption), this);
+        action->setObjectName(QLatin1StringView(name));
+        connect(action, &QAction::triggered, this, slot);
+        menu->addAction(action);
+    };
+    QMenu* file = menuBar()->addMenu(text("&File"));
+    add(file, "mnuPrint", "&Print", &frmMdi::cmdPrint_Click);
+    add(file, "mnuBack", "&Back", &frmMdi::cmdBack_Click);
+    add(file, "mnuExit", "E&xit", &frmMdi::cmdMdiExit_Click);
+
+    QMenu* help = menuBar()->addMenu(text("&Help"));
+    add(help, "mnuOnline", "&Online Help", [] { OpenWebPage(WebPages::Help); });
+    add(help, "mnuVisit", "&Visit Us Online", [] { OpenWebPage(WebPages::Home); });
+    help->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+    add(help, "mnuUpdate", "Check for Software &Update", [] { OpenWebPage(WebPages::Download); });
+    help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    add(help, "mnuAbout", "&About Software", [this] { frmAbout::showModal(this); });
+
+    add(menuBar(), "mnuDonate", "&Donate", [] { OpenWebPage(WebPages::Donate); });
+}
+
+void frmMdi::applyLayout()
+{
+    // Measured against the frame's own client width, so that in a smaller frame the buttons
+    // stay at the right-hand end and the view is never pushed past the left edge.
+    const int width = m_client ? m_client->width() : this->width();
+    const auto centred = [width](QWidget* w) { return std::max(0, (width - w->width()) / 2); };
+    const auto fromRight = [width](QWidget* w, int gapTwips) {
+        return std::max(0, width - (w->width() + twips(gapTwips)));
+    };
+    m_lblVeldaneBanner->move(centred(m_lblVeldaneBanner), m_lblVeldaneBanner->y());
+    m_lblSoftwareName->move(centred(m_lblSoftwareName), m_lblSoftwareName->y());
+    m_cmdMdiExit->move(fromRight(m_cmdMdiExit, 20), m_cmdMdiExit->y());
+    m_cmdBack->move(fromRight(m_cmdBack, 1400), m_cmdBack->y());
+    m_display->move(centred(m_display), 0);
+    m_cmdPrint->move(fromRight(m_cmdPrint, 2700), m_cmdPrint->y());
+}
+
+bool frmMdi::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_client && event->type() == QEvent::Resize)
+        applyLayout(); // MDIForm_Resize
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMdi::cmdBack_Click()
+{
+    closeForBack();
+    emit backRequested();
+}
+
+void frmMdi::closeForBack()
+{
+    m_closingForBack = true;
+    close();
+}
+
+void frmMdi::cmdPrint_Click()
+{
+    frmSave report(m_reportSource(), this);
+    report.exec();
+}
+
+void frmMdi::cmdMdiExit_Click()
+{
+    close();
+}
+
+void frmMdi::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    // MDIForm_Unload: only Back goes on; every other way of closing ends the program.
+    if (!m_closingForBack)
+        EndApplication();
+}
+
+} // namespace orvella

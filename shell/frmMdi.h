@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace orvella {
+
+class frmDisplay;
+struct ReportSource;
+
+// The main frame that holds the reading view between a banner, a title and a button strip,
+// with Back, Print and Exit.
+class frmMdi : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmMdi(std::function<ReportSource()> reportSource, QWidget* parent = nullptr);
+
+    frmDisplay* display() const { return m_display; }
+
+    void cmdBack_Click();
+    void cmdPrint_Click();
+    void cmdMdiExit_Click();
+    // Closes the frame and its view without ending the program.
+    void closeForBack();
+
+    // Places the banner, the title, the buttons and the view for the frame's client width.
+    void applyLayout();
+
+signals:
+    void backRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildStrips();
+    void buildMenus();
+
+    std::function<ReportSource()> m_reportSource;
+    bool m_closingForBack = false;
+
+    QWidget* m_client = nullptr; // the area between the strips
+    frmDisplay* m_display = nullptr;
+    QLabel* m_lblVeldaneBanner = nullptr;
+    QLabel* m_lblSoftwareName = nullptr;
+    QPushButton* m_cmdPrint = nullptr;
+    QPushButton* m_cmdBack = nullptr;
+    QPushButton* m_cmdMdiExit = nullptr;
+};
+
+} // namespace orvella

@@ -1,0 +1,495 @@
+#include "FakeDialogs.h"
+#include "SettingsStore.h"
+#include "WebPage.h"
+#include "frmAbout.h"
+#include "frmDisplay.h"
+#include "frmMain.h"
+#include "frmMdi.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace orvella;
+using orvella::testing::FakeDialogs;
+
+namespace {
+
+const QString NameMissing = QStringLiteral("Please Enter  Your Name !");
+const QString FebruaryRefused = QStringLiteral("Please Enter Correct Date Or Month!");
+const QString ThirtyDayRefused = QStringLiteral("Please Enter Correct Date Or Month !");
+
+} // namespace
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+class tst_frmMain : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensWithEmptyNameAndFirstEntries();
+    void everyControlIsNamed();
+    void keyboardOrder();
+    void nameFilterTyping();
+    void nameFilterPaste();
+    void validation_data();
+    void validation();
+    void blankNameIsMissing();
+    void emptyNameHidesWrongDate();
+    void proceedShowsEachSign_data();
+    void proceedShowsEachSign();
+    void proceedFromTheMenu();
+    void noSignCannotBeReached();
+    void backKeepsTheEntries();
+    void linksOpenTheirPages_data();
+    void linksOpenTheirPages();
+    void aboutBoxIsModalAndCloses_data();
+    void aboutBoxIsModalAndCloses();
+    void bannerChoice();
+    void closingEndsTheProgram();
+
+private:
+    void enter(const QString& name, int day, const QString& month, int year);
+    QLineEdit* nameBox() const
+    {
+        return m_window->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    }
+    QComboBox* list(const char* name) const
+    {
+        return m_window->findChild<QComboBox*>(QLatin1StringView(name));
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<FakeDialogs> m_dialogs;
+    std::unique_ptr<frmMain> m_window;
+    UrlRecorder m_urls;
+};
+
+void tst_frmMain::init()
+{
+    m_settings = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("orvella.conf")));
+    m_dialogs = std::make_unique<FakeDialogs>();
+    m_window = std::make_unique<frmMain>(*m_settings);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_urls.opened.clear();
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_urls, "open");
+}
+
+void tst_frmMain::cleanup()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    m_window.reset();
+    m_dialogs.reset();
+}
+
+void tst_frmMain::enter(const QString& name, int day, const QString& month, int year)
+{
+    nameBox()->setText(name);
+    frmMain::selectEntry(list("cboDate"), QString::number(day));
+    frmMain::selectEntry(list("cboMonth"), month);
+    frmMain::selectEntry(list("cboYear"), QString::number(year));
+}
+
+void tst_frmMain::opensWithEmptyNameAndFirstEntries()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Orvella v1.25"));
+    QCOMPARE(nameBox()->text(), QString());
+    const struct {
+        const char* name;
+        int count;
+        const char* first;
+        const char* last;
+    } lists[] = {{"cboDate", 31, "1", "31"},
+                 {"cboMonth", 12, "January", "December"},
+                 {"cboYear", 151, "1900", "2050"}};
+    for (const auto& expected : lists) {
+        QComboBox* combo = list(expected.name);
+        QVERIFY(combo);
+        QVERIFY(!combo->isEditable());
+        QCOMPARE(combo->count(), expected.count);
+        QCOMPARE(combo->currentText(), QString::fromLatin1(expected.first));
+        QCOMPARE(combo->itemText(combo->count() - 1), QString::fromLatin1(expected.last));
+    }
+    QVERIFY(m_dialogs->messages.isEmpty());
+}
+
+void tst_frmMain::everyControlIsNamed()
+{
+    for (const char* name : {"txtName", "cboDate", "cboMonth", "cboYear", "cmdProceed", "cmdOpen",
+                             "cmdExit", "Label61", "Label3", "Label4", "Label1", "Label5", "Label7",
+                             "Label6", "Label2", "lblCobrand", "lblFullBrand"})
+        QVERIFY2(m_window->findChild<QWidget*>(QLatin1StringView(name)), name);
+    for (const char* name :
+         {"mnuGetMyKabbalisticAstrology", "mnuOpenPreviouslySavedKabbalah", "mnuExit", "mnuOnline",
+          "mnuVisit", "mnuHelp1", "mnuUpdate", "mnuHelp2", "mnuAbout", "mnuDonate"})
+        QVERIFY2(m_window->findChild<QAction*>(QLatin1StringView(name)), name);
+    QCOMPARE(m_window->findChild<QPushButton*>(QStringLiteral("cmdProceed"))->text(),
+             QStringLiteral("&Proceed"));
+    QCOMPARE(m_window->findChild<QPushButton*>(QStringLiteral("cmdOpen"))->text(),
+             QStringLiteral("Click Here To Open Previously Saved Orvella Reading"));
+    QCOMPARE(m_window->centralWidget()->size(), QSize(496, 353));
+    QCOMPARE(list("cboDate")->geometry(), QRect(104, 72, 60, 21));
+}
+
+void tst_frmMain::keyboardOrder()
+{
+    const QStringList expected{"txtName",    "cboDate", "cboMonth", "cboYear",
+                               "cmdProceed", "cmdOpen", "cmdExit"};
+    QWidget* w = nameBox();
+    for (int i = 1; i < expected.size(); ++i) {
+        w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus))
+            w = w->nextInFocusChain();
+        QCOMPARE(w->objectName(), expected[i]);
+    }
+}
+
+void tst_frmMain::nameFilterTyping()
+{
+    QLineEdit* box = nameBox();
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("ab1 c"));
+    QCOMPARE(box->text(), QStringLiteral("AB C"));
+    QTRY_COMPARE(m_dialogs->messageTexts(),
+                 QStringList{QStringLiteral("Please Enter only Letters")});
+    QCOMPARE(m_dialogs->messages.first().icon, QMessageBox::Information);
+
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), QStringLiteral("AB "));
+    QKeyEvent accented(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0xe9)));
+    QApplication::sendEvent(box, &accented);
+    QTest::keyClicks(box, QStringLiteral("-"));
+    QCOMPARE(box->text(), QStringLiteral("AB "));
+    QTRY_COMPARE(m_dialogs->messages.size(), 3);
+}
+
+void tst_frmMain::nameFilterPaste()
+{
+    QLineEdit* box = nameBox();
+    QApplication::clipboard()->setText(QStringLiteral("anna maria"));
+    box->paste();
+    QCOMPARE(box->text(), QStringLiteral("ANNA MARIA"));
+
+    // A refused insertion is refused whole, and said once.
+    QApplication::clipboard()->setText(QStringLiteral("x<b>2</b>"));
+    box->paste();
+    QCOMPARE(box->text(), QStringLiteral("ANNA MARIA"));
+    QTRY_COMPARE(m_dialogs->messages.size(), 1);
+    QTest::qWait(0);
+    QCOMPARE(m_dialogs->messages.size(), 1);
+}
+
+void tst_frmMain::validation_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("message"); // empty: accepted
+
+    const QString feb = QStringLiteral("February");
+    QTest::newRow("29 Feb 1900") << 29 << feb << 1900 << FebruaryRefused;
+    QTest::newRow("29 Feb 1904") << 29 << feb << 1904 << QString();
+    QTest::newRow("29 Feb 2000") << 29 << feb << 2000 << QString();
+    QTest::newRow("29 Feb 1901") << 29 << feb << 1901 << FebruaryRefused;
+    QTest::newRow("29 Feb 2001") << 29 << feb << 2001 << FebruaryRefused;
+    QTest::newRow("28 Feb 2001") << 28 << feb << 2001 << QString();
+    QTest::newRow("30 Feb 2000") << 30 << feb << 2000 << FebruaryRefused;
+    QTest::newRow("31 Feb 1999") << 31 << feb << 1999 << FebruaryRefused;
+    for (const char* month : {"April", "June", "September", "November"})
+        QTest::addRow("31 %s", month)
+            << 31 << QString::fromLatin1(month) << 1990 << ThirtyDayRefused;
+    QTest::newRow("30 April") << 30 << QStringLiteral("April") << 1990 << QString();
+    QTest::newRow("31 January") << 31 << QStringLiteral("January") << 1990 << QString();
+    QTest::newRow("31 March") << 31 << QStringLiteral("March") << 1990 << QString();
+    QTest::newRow("31 December 2050") << 31 << QStringLiteral("December") << 2050 << QString();
+}
+
+void tst_frmMain::validation()
+{
+    QFETCH(int, day);
+    QFETCH(QString, month);
+    QFETCH(int, year);
+    QFETCH(QString, message);
+    enter(QStringLiteral("ANNA"), day, month, year);
+    QCOMPARE(m_window->ValidateBirthInput(), message.isEmpty());
+    QCOMPARE(m_dialogs->messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+}
+
+void tst_frmMain::blankNameIsMissing()
+{
+    enter(QStringLiteral("   "), 5, QStringLiteral("January"), 1990);
+    list("cboYear")->setFocus();
+    m_window->cmdProceed_Click();
+    QCOMPARE(m_dialogs->messageTexts(), QStringList{NameMissing});
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_window->readingFrame());
+    QTRY_VERIFY(nameBox()->hasFocus());
+}
+
+void tst_frmMain::emptyNameHidesWrongDate()
+{
+    enter(QString(), 31, QStringLiteral("June"), 1990);
+    m_window->cmdProceed_Click();
+    QCOMPARE(m_dialogs->messageTexts(), QStringList{NameMissing});
+}
+
+void tst_frmMain::proceedShowsEachSign_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Capricorn") << 5 << "January"
+                               << "Capricorn"
+                               << "lblCapricorn";
+    QTest::newRow("Aquarius") << 18 << "February"
+                              << "Aquarius"
+                              << "lblAquarius";
+    QTest::newRow("Pisces") << 29 << "February"
+                            << "Pisces"
+                            << "lblPisces";
+    QTest::newRow("Aries") << 21 << "March"
+                           << "Aries"
+                           << "lblAries";
+    QTest::newRow("Taurus") << 20 << "May"
+                            << "Taurus"
+                            << "lblTaurus";
+    QTest::newRow("Gemini") << 21 << "May"
+                            << "Gemini"
+                            << "lblGemini";
+    QTest::newRow("Cancer") << 20 << "July"
+                            << "Cancer"
+                            << "lblCancer";
+    QTest::newRow("Leo") << 1 << "August"
+                         << "Leo"
+                         << "lblLeo";
+    QTest::newRow("Virgo") << 20 << "September"
+                           << "Virgo"
+                           << "lblVirgo";
+    QTest::newRow("Libra") << 21 << "September"
+                           << "Libra"
+                           << "lblLibra";
+    QTest::newRow("Scorpio") << 20 << "November"
+                             << "Scorpio"
+                             << "lblScorpio";
+    QTest::newRow("Sagittarius") << 20 << "December"
+                                 << "Sagittarius"
+                                 << "lblSagittarius";
+}
+
+void tst_frmMain::proceedShowsEachSign()
+{
+    QFETCH(int, day);
+    QFETCH(QString, month);
+    QFETCH(QString, sign);
+    QFETCH(QString, caption);
+    enter(QStringLiteral("  ANNA "), day, month, 2000);
+    m_window->cmdProceed_Click();
+    QVERIFY(m_dialogs->messages.isEmpty());
+
+    frmMdi* frame = m_window->readingFrame();
+    QVERIFY(frame);
+    QVERIFY(frame->isVisible());
+    QVERIFY(frame->isMaximized() || frame->windowState() & Qt::WindowMaximized);
+    QVERIFY(!m_window->isVisible());
+    const BirthInput& birth = m_window->birthInput();
+    QCOMPARE(birth.name, QStringLiteral("ANNA"));
+    QCOMPARE(birth.day, day);
+    QCOMPARE(birth.monthName, month);
+    QCOMPARE(birth.year, 2000);
+
+    frmDisplay* view = frame->display();
+    QCOMPARE(view->tabs()->currentIndex(), 1);
+    QCOMPARE(view->fieldText(QStringLiteral("lblSunSignName")), sign);
+    QCOMPARE(view->fieldText(QStringLiteral("lblLiesPathName")),
+             view->fieldText(QStringLiteral("lblPathName")));
+    int shown = 0;
+    for (QLabel* label : view->findChildren<QLabel*>()) {
+        if (label->objectName().startsWith(u"lbl") && label->objectName() != caption &&
+            QStringList({"lblCapricorn", "lblAquarius", "lblPisces", "lblAries", "lblTaurus",
+                         "lblGemini", "lblCancer", "lblLeo", "lblVirgo", "lblLibra", "lblScorpio",
+                         "lblSagittarius"})
+                .contains(label->objectName()))
+            shown += label->isVisibleTo(view);
+    }
+    QCOMPARE(shown, 0);
+    QVERIFY(view->findChild<QLabel*>(caption)->isVisibleTo(view));
+}
+
+void tst_frmMain::proceedFromTheMenu()
+{
+    enter(QStringLiteral("ANNA"), 5, QStringLiteral("January"), 1990);
+    m_window->findChild<QAction*>(QStringLiteral("mnuGetMyKabbalisticAstrology"))->trigger();
+    QVERIFY(m_window->readingFrame());
+    QCOMPARE(m_window->readingFrame()->display()->fieldText(QStringLiteral("lblSunSignName")),
+             QStringLiteral("Capricorn"));
+}
+
+void tst_frmMain::noSignCannotBeReached()
+{
+    // Validation stops every day that has no sign before the engine runs.
+    for (const auto& [day, month] : {std::pair{31, "April"}, std::pair{30, "February"}}) {
+        enter(QStringLiteral("ANNA"), day, QString::fromLatin1(month), 2000);
+        m_window->cmdProceed_Click();
+        QVERIFY(!m_window->readingFrame());
+    }
+}
+
+void tst_frmMain::backKeepsTheEntries()
+{
+    enter(QStringLiteral("ANNA"), 5, QStringLiteral("January"), 1990);
+    m_window->cmdProceed_Click();
+    QPointer<frmMdi> frame = m_window->readingFrame();
+    QVERIFY(frame);
+    frame->cmdBack_Click();
+    QVERIFY(m_window->isVisible());
+    QTRY_VERIFY(!frame);
+    QCOMPARE(nameBox()->text(), QStringLiteral("ANNA"));
+    QCOMPARE(list("cboDate")->currentText(), QStringLiteral("5"));
+    QCOMPARE(list("cboMonth")->currentText(), QStringLiteral("January"));
+    QCOMPARE(list("cboYear")->currentText(), QStringLiteral("1990"));
+
+    // A second reading shows only its own sign.
+    frmMain::selectEntry(list("cboMonth"), QStringLiteral("August"));
+    m_window->cmdProceed_Click();
+    frmDisplay* view = m_window->readingFrame()->display();
+    QCOMPARE(view->fieldText(QStringLiteral("lblSunSignName")), QStringLiteral("Leo"));
+    QVERIFY(!view->findChild<QLabel*>(QStringLiteral("lblCapricorn"))->isVisibleTo(view));
+    QVERIFY(view->findChild<QLabel*>(QStringLiteral("lblLeo"))->isVisibleTo(view));
+}
+
+void tst_frmMain::linksOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("mnuOnline") << "mnuOnline"
+                               << "help-web-page";
+    QTest::newRow("mnuVisit") << "mnuVisit"
+                              << "home-page";
+    QTest::newRow("mnuUpdate") << "mnuUpdate"
+                               << "download-web-page";
+    QTest::newRow("mnuDonate") << "mnuDonate"
+                               << "donate";
+    QTest::newRow("Label61") << "Label61"
+                             << "home-page";
+    QTest::newRow("lblCobrand") << "lblCobrand"
+                                << "co-brand";
+    QTest::newRow("lblFullBrand") << "lblFullBrand"
+                                  << "fully-branded";
+}
+
+void tst_frmMain::linksOpenTheirPages()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, page);
+    if (auto* entry = m_window->findChild<QAction*>(action)) {
+        entry->trigger();
+    } else {
+        auto* label = m_window->findChild<QLabel*>(action);
+        QVERIFY(label);
+        label->raise();
+        QTest::mouseClick(label, Qt::LeftButton);
+    }
+    QCOMPARE(m_urls.opened, QList<QUrl>{webPageUrl(page)});
+    QCOMPARE(m_urls.opened.first().toString(),
+             QStringLiteral("https://www.orvella.org/orvella/ssd.php?page=") + page);
+}
+
+void tst_frmMain::aboutBoxIsModalAndCloses_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("OK") << 0;
+    QTest::newRow("Enter") << 1;
+    QTest::newRow("Esc") << 2;
+    QTest::newRow("close box") << 3;
+}
+
+void tst_frmMain::aboutBoxIsModalAndCloses()
+{
+    QFETCH(int, how);
+    enter(QStringLiteral("ANNA"), 5, QStringLiteral("January"), 1990);
+    bool seen = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+        QVERIFY(about);
+        seen = true;
+        QCOMPARE(about->parentWidget(), m_window.get());
+        QCOMPARE(about->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+                 QStringLiteral("Orvella v1.25"));
+        switch (how) {
+        case 0:
+            QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")),
+                              Qt::LeftButton);
+            break;
+        case 1:
+            QTest::keyClick(about, Qt::Key_Return);
+            break;
+        case 2:
+            QTest::keyClick(about, Qt::Key_Escape);
+            break;
+        default:
+            about->close();
+        }
+    });
+    m_window->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    QVERIFY(seen);
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(nameBox()->text(), QStringLiteral("ANNA"));
+}
+
+void tst_frmMain::bannerChoice()
+{
+    auto* cobrand = m_window->findChild<QLabel*>(QStringLiteral("lblCobrand"));
+    auto* full = m_window->findChild<QLabel*>(QStringLiteral("lblFullBrand"));
+    const auto inFront = [&] {
+        const QPoint centre = cobrand->geometry().center();
+        return cobrand->parentWidget()->childAt(centre);
+    };
+    QCOMPARE(inFront(), full);         // as designed
+    m_window->CoBrand_Randomize(0.95); // n = 7
+    QCOMPARE(inFront(), full);
+    m_window->CoBrand_Randomize(0.0); // n = 1
+    QCOMPARE(inFront(), cobrand);
+    m_window->CoBrand_Randomize(0.95);
+    QCOMPARE(inFront(), cobrand);
+    m_window->CoBrand_Randomize(0.5); // n = 4
+    QCOMPARE(inFront(), full);
+}
+
+void tst_frmMain::closingEndsTheProgram()
+{
+    enter(QStringLiteral("ANNA"), 5, QStringLiteral("January"), 1990);
+    m_window->cmdProceed_Click();
+    QPointer<frmMdi> frame = m_window->readingFrame();
+    frame->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    QTRY_VERIFY(!frame);
+    QVERIFY(!m_window->isVisible()); // the hidden input window does not come back
+    QVERIFY(m_dialogs->messages.isEmpty());
+}
+
+QTEST_MAIN(tst_frmMain)
+#include "tst_frmmain.moc"

@@ -1,0 +1,184 @@
+#include "FakeDialogs.h"
+#include "ReportSource.h"
+#include "WebPage.h"
+#include "frmDisplay.h"
+#include "frmMdi.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace orvella;
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+class tst_frmMdi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void everyElementIsNamed();
+    void layoutOnAFullScreen();
+    void layoutInASmallerFrame();
+    void backClosesWithoutEnding();
+    void printOpensTheReportModally();
+    void linksOpenTheirPages_data();
+    void linksOpenTheirPages();
+
+private:
+    QWidget* child(const char* name) const
+    {
+        return m_frame->findChild<QWidget*>(QLatin1StringView(name));
+    }
+    int left(const char* name) const { return child(name)->x(); }
+
+    QPointer<frmMdi> m_frame;
+    UrlRecorder m_urls;
+};
+
+void tst_frmMdi::init()
+{
+    m_frame = new frmMdi([] {
+        ReportSource source;
+        source.birth.name = QStringLiteral("ANNA");
+        source.fieldText = [](const QString&) { return QString(); };
+        return source;
+    });
+    m_urls.opened.clear();
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_urls, "open");
+}
+
+void tst_frmMdi::cleanup()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    delete m_frame.data();
+}
+
+void tst_frmMdi::everyElementIsNamed()
+{
+    for (const char* name :
+         {"Picture1", "lblVeldaneBanner", "Picture3", "lblSoftwareName", "Picture2", "cmdPrint",
+          "cmdBack", "cmdMdiExit", "lblCobrand", "lblFullBrand", "frmDisplay"})
+        QVERIFY2(child(name), name);
+    for (const char* name : {"mnuPrint", "mnuBack", "mnuExit", "mnuOnline", "mnuVisit", "mnuSep1",
+                             "mnuUpdate", "mnuSep2", "mnuAbout", "mnuDonate"})
+        QVERIFY2(m_frame->findChild<QAction*>(QLatin1StringView(name)), name);
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Orvella v1.25"));
+    QCOMPARE(child("lblSoftwareName")->property("text").toString(), QStringLiteral("Orvella"));
+    // In the frame the fully-branded banner always covers the co-branding one.
+    QWidget* strip = child("Picture2");
+    QCOMPARE(strip->childAt(child("lblCobrand")->geometry().center()), child("lblFullBrand"));
+}
+
+void tst_frmMdi::layoutOnAFullScreen()
+{
+    // The client area 1280 pixels (19200 twips) wide.
+    m_frame->resize(1280, 900);
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
+    QTRY_COMPARE(m_frame->centralWidget()->width(), 1280);
+    QCOMPARE(left("cmdMdiExit"), 1280 - (89 + 1));
+    QCOMPARE(left("cmdBack"), 1280 - (84 + 93));
+    QCOMPARE(left("cmdPrint"), 1280 - (84 + 180));
+    QCOMPARE(left("frmDisplay"), (1280 - 949) / 2);
+    QCOMPARE(child("frmDisplay")->size(), QSize(949, 561));
+    const int bannerWidth = child("lblVeldaneBanner")->width();
+    QCOMPARE(left("lblVeldaneBanner"), (1280 - bannerWidth) / 2);
+}
+
+void tst_frmMdi::layoutInASmallerFrame()
+{
+    m_frame->resize(700, 600);
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
+    QTRY_COMPARE(m_frame->centralWidget()->width(), 700);
+    // Too narrow for the view: it starts at the left edge, never before it.
+    QCOMPARE(left("frmDisplay"), 0);
+    // The buttons stay at the right-hand end, inside the frame.
+    for (const char* name : {"cmdPrint", "cmdBack", "cmdMdiExit"}) {
+        QWidget* button = child(name);
+        QVERIFY(button->x() >= 0);
+        QVERIFY(button->geometry().right() < 700);
+    }
+    QCOMPARE(left("cmdMdiExit"), 700 - 90);
+
+    m_frame->resize(1100, 600);
+    QTRY_COMPARE(m_frame->centralWidget()->width(), 1100);
+    QCOMPARE(left("frmDisplay"), (1100 - 949) / 2);
+    QCOMPARE(left("cmdMdiExit"), 1100 - 90);
+}
+
+void tst_frmMdi::backClosesWithoutEnding()
+{
+    m_frame->show();
+    bool back = false;
+    connect(m_frame, &frmMdi::backRequested, this, [&] { back = true; });
+    m_frame->findChild<QAction*>(QStringLiteral("mnuBack"))->trigger();
+    QVERIFY(back);
+    QTRY_VERIFY(!m_frame); // closed and discarded with its view
+}
+
+void tst_frmMdi::printOpensTheReportModally()
+{
+    m_frame->show();
+    QString caption;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* report = QApplication::activeModalWidget();
+        QVERIFY(report);
+        caption = report->objectName();
+        report->close();
+    });
+    QTest::mouseClick(qobject_cast<QPushButton*>(child("cmdPrint")), Qt::LeftButton);
+    QCOMPARE(caption, QStringLiteral("frmSave"));
+    QVERIFY(m_frame && m_frame->isVisible());
+}
+
+void tst_frmMdi::linksOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("mnuOnline") << "mnuOnline"
+                               << "help-web-page";
+    QTest::newRow("mnuVisit") << "mnuVisit"
+                              << "home-page";
+    QTest::newRow("mnuUpdate") << "mnuUpdate"
+                               << "download-web-page";
+    QTest::newRow("mnuDonate") << "mnuDonate"
+                               << "donate";
+    QTest::newRow("lblVeldaneBanner") << "lblVeldaneBanner"
+                                      << "home-page";
+    QTest::newRow("Picture1") << "Picture1"
+                              << "home-page";
+    QTest::newRow("lblFullBrand") << "lblFullBrand"
+                                  << "fully-branded";
+}
+
+void tst_frmMdi::linksOpenTheirPages()
+{
+    QFETCH(QString, element);
+    QFETCH(QString, page);
+    m_frame->resize(1280, 900);
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
+    if (auto* action = m_frame->findChild<QAction*>(element))
+        action->trigger();
+    else
+        QTest::mouseClick(m_frame->findChild<QWidget*>(element), Qt::LeftButton, {}, QPoint(2, 2));
+    QCOMPARE(m_urls.opened, QList<QUrl>{webPageUrl(page)});
+}
+
+QTEST_MAIN(tst_frmMdi)
+#include "tst_frmmdi.moc"

@@ -1,0 +1,159 @@
+#include "FakeDialogs.h"
+#include "Scrambler.h"
+#include "SettingsStore.h"
+#include "UpdateReminder.h"
+#include "WebPage.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orvella;
+using orvella::testing::FakeDialogs;
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+class tst_UpdateReminder : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void firstRunAsksNothing();
+    void boundaries_data();
+    void boundaries();
+    void unreadableValueCountsAsFirstRun();
+    void yesOpensTheDownloadPage();
+    void questionHasTwoLines();
+    void storeKeepsNothingReadable();
+
+private:
+    QString storedDate() const;
+    void store(const QString& value);
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<SettingsStore> m_settings;
+    UrlRecorder m_urls;
+    const QDate m_today{2026, 12, 9};
+};
+
+void tst_UpdateReminder::init()
+{
+    QFile::remove(m_dir.filePath(QStringLiteral("orvella.conf")));
+    m_settings = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("orvella.conf")));
+    m_urls.opened.clear();
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_urls, "open");
+}
+
+void tst_UpdateReminder::cleanup()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+QString tst_UpdateReminder::storedDate() const
+{
+    return UnscrambleText(
+        m_settings->ReadSetting(QStringLiteral("Settings"), ScrambleText(u"Duration")));
+}
+
+void tst_UpdateReminder::store(const QString& value)
+{
+    m_settings->WriteSetting(QStringLiteral("Settings"), ScrambleText(u"Duration"),
+                             ScrambleText(value));
+}
+
+void tst_UpdateReminder::firstRunAsksNothing()
+{
+    FakeDialogs dialogs;
+    QCOMPARE(storedDate(), QString());
+    RemindOfUpdate(*m_settings, m_today, nullptr);
+    QVERIFY(dialogs.questions.isEmpty());
+    QCOMPARE(storedDate(), QStringLiteral("2026-12-09"));
+    // The same day again asks nothing either.
+    RemindOfUpdate(*m_settings, m_today, nullptr);
+    QVERIFY(dialogs.questions.isEmpty());
+}
+
+void tst_UpdateReminder::boundaries_data()
+{
+    QTest::addColumn<int>("daysFromToday");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("14 days back") << -14 << false;
+    QTest::newRow("15 days back") << -15 << true;
+    QTest::newRow("a year back") << -365 << true;
+    QTest::newRow("14 days ahead") << 14 << false;
+    QTest::newRow("15 days ahead") << 15 << true;
+    QTest::newRow("20 days ahead") << 20 << true;
+}
+
+void tst_UpdateReminder::boundaries()
+{
+    QFETCH(int, daysFromToday);
+    QFETCH(bool, asks);
+    FakeDialogs dialogs;
+    const QString stored = m_today.addDays(daysFromToday).toString(Qt::ISODate);
+    store(stored);
+    RemindOfUpdate(*m_settings, m_today, nullptr);
+    QCOMPARE(dialogs.questions.size(), asks ? 1 : 0);
+    // After a question today's date is stored, so the next start asks nothing.
+    QCOMPARE(storedDate(), asks ? m_today.toString(Qt::ISODate) : stored);
+    RemindOfUpdate(*m_settings, m_today, nullptr);
+    QCOMPARE(dialogs.questions.size(), asks ? 1 : 0);
+    QVERIFY(m_urls.opened.isEmpty()); // answered No
+}
+
+void tst_UpdateReminder::unreadableValueCountsAsFirstRun()
+{
+    FakeDialogs dialogs;
+    store(QStringLiteral("12/9/26"));
+    RemindOfUpdate(*m_settings, m_today, nullptr);
+    QVERIFY(dialogs.questions.isEmpty());
+    QCOMPARE(storedDate(), QStringLiteral("2026-12-09"));
+}
+
+void tst_UpdateReminder::yesOpensTheDownloadPage()
+{
+    FakeDialogs dialogs;
+    dialogs.nextAnswers << true;
+    store(m_today.addDays(-30).toString(Qt::ISODate));
+    RemindOfUpdate(*m_settings, m_today, nullptr);
+    QCOMPARE(m_urls.opened.size(), 1);
+    QCOMPARE(m_urls.opened.first(), webPageUrl(WebPages::Download));
+    QCOMPARE(m_urls.opened.first().toString(),
+             QStringLiteral("https://www.orvella.org/orvella/ssd.php?page=download-web-page"));
+    QCOMPARE(storedDate(), QStringLiteral("2026-12-09"));
+}
+
+void tst_UpdateReminder::questionHasTwoLines()
+{
+    FakeDialogs dialogs;
+    store(m_today.addDays(-15).toString(Qt::ISODate));
+    RemindOfUpdate(*m_settings, m_today, nullptr);
+    QCOMPARE(dialogs.questions.value(0).split(u'\n'),
+             QStringList({QStringLiteral("There maybe an update to this software available"),
+                          QStringLiteral("Do you want to check for an update?")}));
+}
+
+void tst_UpdateReminder::storeKeepsNothingReadable()
+{
+    FakeDialogs dialogs;
+    RemindOfUpdate(*m_settings, m_today, nullptr);
+    QFile file(m_settings->fileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray raw = file.readAll();
+    QVERIFY(raw.contains("[Settings]"));
+    for (const char* readable : {"Duration", "2026", "12-09", "09"})
+        QVERIFY2(!raw.contains(readable), readable);
+}
+
+QTEST_GUILESS_MAIN(tst_UpdateReminder)
+#include "tst_updatereminder.moc"
