@@ -15,7 +15,8 @@ struct Accent {
     QColor dark;
 };
 
-Accent accentFor(Family family) {
+Accent accentFor(Family family)
+{
     if (family == Family::Trump)
         return {QColor(140, 28, 44), QColor(84, 14, 26)};
     return {QColor(30, 74, 120), QColor(16, 42, 72)};
@@ -27,7 +28,8 @@ const QColor parchmentDark(232, 214, 172);
 const QColor bannerText(252, 240, 208);
 
 // The picture window: a rectangle with a shallow arched top.
-QPainterPath windowPath() {
+QPainterPath windowPath()
+{
     QPainterPath path;
     path.moveTo(13, 116);
     path.lineTo(13, 36);
@@ -37,7 +39,8 @@ QPainterPath windowPath() {
     return path;
 }
 
-void paintFrame(QPainter& p, const Accent& accent) {
+void paintFrame(QPainter& p, const Accent& accent)
+{
     p.fillRect(QRectF(0, 0, width, height), accent.main);
     p.setPen(QPen(accent.dark, 1.0));
     p.setBrush(Qt::NoBrush);
@@ -75,7 +78,8 @@ void paintFrame(QPainter& p, const Accent& accent) {
     p.drawRoundedRect(QRectF(6.6, 6.6, width - 13.2, height - 13.2), 1.5, 1.5);
 }
 
-void paintNumeral(QPainter& p, const Face& face, const Accent& accent) {
+void paintNumeral(QPainter& p, const Face& face, const Accent& accent)
+{
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setBold(true);
     const bool word = face.numeral.size() > 4;
@@ -103,7 +107,8 @@ void paintNumeral(QPainter& p, const Face& face, const Accent& accent) {
     }
 }
 
-void paintWindow(QPainter& p, const Face& face, const Accent& accent) {
+void paintWindow(QPainter& p, const Face& face, const Accent& accent)
+{
     const QPainterPath window = windowPath();
     QLinearGradient sky(0, 25, 0, 116);
     sky.setColorAt(0.0, face.skyTop);
@@ -127,7 +132,8 @@ void paintWindow(QPainter& p, const Face& face, const Accent& accent) {
     p.drawPath(window);
 }
 
-void paintBanner(QPainter& p, const Face& face, const Accent& accent) {
+void paintBanner(QPainter& p, const Face& face, const Accent& accent)
+{
     // Swallow-tailed ends tucked behind the band.
     p.setPen(QPen(accent.dark.darker(130), 0.6));
     p.setBrush(accent.dark);
@@ -156,7 +162,8 @@ void paintBanner(QPainter& p, const Face& face, const Accent& accent) {
 
 } // namespace
 
-QImage paint(const Face& face) {
+QImage paint(const Face& face)
+{
     const Accent accent = accentFor(face.family);
     return pk::renderSupersampled(QSize(width, height), 4, false, [&](QPainter& p) {
         paintFrame(p, accent);

@@ -37,7 +37,8 @@ constexpr std::array<std::pair<int, int>, 22> paths = {{
 
 } // namespace
 
-QImage paint() {
+QImage paint()
+{
     return pk::renderSupersampled(QSize(size, size), 2, true, [](QPainter& p) {
         const QPointF centre(size / 2.0, size / 2.0);
 

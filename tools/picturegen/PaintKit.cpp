@@ -8,19 +8,22 @@
 
 namespace pk {
 
-std::uint64_t Rng::next() {
+std::uint64_t Rng::next()
+{
     std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ULL);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
     return z ^ (z >> 31);
 }
 
-double Rng::uniform() {
+double Rng::uniform()
+{
     return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0);
 }
 
 QImage renderSupersampled(QSize size, int factor, bool transparent,
-                          const std::function<void(QPainter&)>& paint) {
+                          const std::function<void(QPainter&)>& paint)
+{
     QImage big(size * factor, QImage::Format_ARGB32_Premultiplied);
     big.fill(transparent ? Qt::transparent : Qt::white);
     {
@@ -34,7 +37,8 @@ QImage renderSupersampled(QSize size, int factor, bool transparent,
     return transparent ? small : small.convertToFormat(QImage::Format_RGB32);
 }
 
-QPainterPath polygon(std::initializer_list<QPointF> points) {
+QPainterPath polygon(std::initializer_list<QPointF> points)
+{
     QPainterPath path;
     bool first = true;
     for (const QPointF& pt : points) {
@@ -48,19 +52,22 @@ QPainterPath polygon(std::initializer_list<QPointF> points) {
     return path;
 }
 
-QPainterPath circle(QPointF centre, qreal radius) {
+QPainterPath circle(QPointF centre, qreal radius)
+{
     QPainterPath path;
     path.addEllipse(centre, radius, radius);
     return path;
 }
 
-QPainterPath ellipse(QPointF centre, qreal rx, qreal ry) {
+QPainterPath ellipse(QPointF centre, qreal rx, qreal ry)
+{
     QPainterPath path;
     path.addEllipse(centre, rx, ry);
     return path;
 }
 
-QPainterPath star(QPointF centre, int points, qreal outer, qreal inner, qreal rotationDeg) {
+QPainterPath star(QPointF centre, int points, qreal outer, qreal inner, qreal rotationDeg)
+{
     QPainterPath path;
     const qreal step = M_PI / points;
     const qreal start = rotationDeg * M_PI / 180.0;
@@ -77,7 +84,8 @@ QPainterPath star(QPointF centre, int points, qreal outer, qreal inner, qreal ro
     return path;
 }
 
-QPainterPath smoothClosed(const QList<QPointF>& points) {
+QPainterPath smoothClosed(const QList<QPointF>& points)
+{
     QPainterPath path;
     const qsizetype n = points.size();
     if (n < 3)
@@ -95,7 +103,8 @@ QPainterPath smoothClosed(const QList<QPointF>& points) {
 }
 
 QPainterPath strokeShape(const QPainterPath& line, qreal width, Qt::PenCapStyle cap,
-                         Qt::PenJoinStyle join) {
+                         Qt::PenJoinStyle join)
+{
     QPainterPathStroker stroker;
     stroker.setWidth(width);
     stroker.setCapStyle(cap);
@@ -103,7 +112,8 @@ QPainterPath strokeShape(const QPainterPath& line, qreal width, Qt::PenCapStyle 
     return stroker.createStroke(line).simplified();
 }
 
-void inked(QPainter& p, const QPainterPath& shape, const QBrush& fill, qreal width) {
+void inked(QPainter& p, const QPainterPath& shape, const QBrush& fill, qreal width)
+{
     p.save();
     p.setBrush(fill);
     QPen pen(colour::ink, width);
@@ -114,7 +124,8 @@ void inked(QPainter& p, const QPainterPath& shape, const QBrush& fill, qreal wid
     p.restore();
 }
 
-QBrush sheen(const QPainterPath& shape, const QColor& base, qreal lighter, qreal darker) {
+QBrush sheen(const QPainterPath& shape, const QColor& base, qreal lighter, qreal darker)
+{
     const QRectF r = shape.boundingRect();
     QLinearGradient g(r.topLeft(), r.bottomRight());
     g.setColorAt(0.0, base.lighter(static_cast<int>(lighter)));
@@ -126,7 +137,8 @@ QBrush sheen(const QPainterPath& shape, const QColor& base, qreal lighter, qreal
 namespace {
 constexpr qreal textScale = 8.0;
 
-QFont scaledFont(QFont font, qreal pixelSize, qreal spacing) {
+QFont scaledFont(QFont font, qreal pixelSize, qreal spacing)
+{
     font.setPixelSize(qRound(pixelSize * textScale));
     font.setLetterSpacing(QFont::AbsoluteSpacing, spacing * textScale);
     font.setHintingPreference(QFont::PreferNoHinting);
@@ -135,7 +147,8 @@ QFont scaledFont(QFont font, qreal pixelSize, qreal spacing) {
 } // namespace
 
 void drawText(QPainter& p, const QRectF& box, int flags, const QString& text, QFont font,
-              qreal pixelSize, qreal spacing) {
+              qreal pixelSize, qreal spacing)
+{
     p.save();
     p.setFont(scaledFont(font, pixelSize, spacing));
     p.scale(1.0 / textScale, 1.0 / textScale);
@@ -145,11 +158,13 @@ void drawText(QPainter& p, const QRectF& box, int flags, const QString& text, QF
     p.restore();
 }
 
-qreal textWidth(const QString& text, QFont font, qreal pixelSize, qreal spacing) {
+qreal textWidth(const QString& text, QFont font, qreal pixelSize, qreal spacing)
+{
     return QFontMetricsF(scaledFont(font, pixelSize, spacing)).horizontalAdvance(text) / textScale;
 }
 
-void line(QPainter& p, QPointF a, QPointF b, qreal width, const QColor& colour) {
+void line(QPainter& p, QPointF a, QPointF b, qreal width, const QColor& colour)
+{
     p.save();
     QPen pen(colour, width);
     pen.setCapStyle(Qt::RoundCap);

@@ -41,7 +41,8 @@ inline const QColor water{70, 130, 200};
 class Rng {
 public:
     explicit Rng(std::uint64_t seed)
-        : m_state(seed) {}
+        : m_state(seed)
+    {}
     std::uint64_t next();
     double uniform(); // in [0, 1)
     double range(double lo, double hi) { return lo + (hi - lo) * uniform(); }

@@ -50,7 +50,8 @@ constexpr std::array<const char*, size> art = {
 // Index 0 is the see-through background; the others follow the letters of the drawing.
 constexpr std::array<char, 5> keys = {'.', 'K', 'W', 'L', 'G'};
 
-int indexFor(char key) {
+int indexFor(char key)
+{
     for (std::size_t i = 0; i < keys.size(); ++i)
         if (keys[i] == key)
             return static_cast<int>(i);
@@ -59,7 +60,8 @@ int indexFor(char key) {
 
 } // namespace
 
-QImage paint() {
+QImage paint()
+{
     // An indexed image, so the file itself carries the pointer's few flat colours.
     QImage image(size, size, QImage::Format_Indexed8);
     image.setColorTable({qRgba(0, 0, 0, 0), qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(192, 192, 192),

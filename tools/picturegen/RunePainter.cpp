@@ -19,7 +19,8 @@ struct Glyph {
     QList<QLineF> strokes;
 };
 
-QList<Glyph> glyphs() {
+QList<Glyph> glyphs()
+{
     return {
         {"nauthiz", {{0, 0, 0, 1}, {-0.24, 0.36, 0.24, 0.6}}},
         {"laguz", {{-0.14, 0, -0.14, 1}, {-0.14, 0, 0.2, 0.3}}},
@@ -49,7 +50,8 @@ const QColor stoneTones[] = {
     QColor(136, 130, 124), QColor(130, 116, 98),  QColor(144, 136, 128), QColor(122, 114, 108),
 };
 
-QPainterPath pebbleOutline(Rng& rng, QPointF centre, qreal rx, qreal ry) {
+QPainterPath pebbleOutline(Rng& rng, QPointF centre, qreal rx, qreal ry)
+{
     const int count = 14;
     const qreal tilt = rng.range(-7, 7) * M_PI / 180.0;
     const qreal phase = rng.range(0, 2 * M_PI);
@@ -68,7 +70,8 @@ QPainterPath pebbleOutline(Rng& rng, QPointF centre, qreal rx, qreal ry) {
     return pk::smoothClosed(pts);
 }
 
-void paintBackground(QPainter& p, Rng& rng) {
+void paintBackground(QPainter& p, Rng& rng)
+{
     QLinearGradient bg(0, 0, 0, height);
     bg.setColorAt(0, QColor(58, 54, 50));
     bg.setColorAt(1, QColor(32, 30, 28));
@@ -88,7 +91,8 @@ void paintBackground(QPainter& p, Rng& rng) {
 }
 
 // A soft contact shadow: the outline painted small and blown up again is blurred for free.
-void paintShadow(QPainter& p, const QPainterPath& outline) {
+void paintShadow(QPainter& p, const QPainterPath& outline)
+{
     const int shrink = 6;
     QImage small(width / shrink + 4, height / shrink + 4, QImage::Format_ARGB32_Premultiplied);
     small.fill(Qt::transparent);
@@ -105,7 +109,8 @@ void paintShadow(QPainter& p, const QPainterPath& outline) {
 }
 
 void paintPebble(QPainter& p, Rng& rng, const QPainterPath& outline, QPointF centre, qreal rx,
-                 qreal ry, const QColor& tone) {
+                 qreal ry, const QColor& tone)
+{
     p.save();
     p.setClipPath(outline);
     p.setPen(Qt::NoPen);
@@ -158,7 +163,8 @@ void paintPebble(QPainter& p, Rng& rng, const QPainterPath& outline, QPointF cen
 }
 
 // The glyph cut into the stone and rubbed with red ochre, as on the old stones.
-void paintGlyph(QPainter& p, const Glyph& glyph, QPointF centre, qreal stave) {
+void paintGlyph(QPainter& p, const Glyph& glyph, QPointF centre, qreal stave)
+{
     QPainterPath cut;
     for (const QLineF& s : glyph.strokes) {
         cut.moveTo(centre.x() + s.x1() * stave, centre.y() + (s.y1() - 0.5) * stave);
@@ -180,7 +186,8 @@ void paintGlyph(QPainter& p, const Glyph& glyph, QPointF centre, qreal stave) {
     stroke({0.6, 0.6}, QColor(230, 120, 90, 90), (w - 1.4) * 0.3);
 }
 
-void paintName(QPainter& p, const QString& name) {
+void paintName(QPainter& p, const QString& name)
+{
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setItalic(true);
     p.setPen(QColor(214, 204, 186));
@@ -189,7 +196,8 @@ void paintName(QPainter& p, const QString& name) {
 
 } // namespace
 
-QList<Stone> paintAll() {
+QList<Stone> paintAll()
+{
     QList<Stone> stones;
     const QList<Glyph> all = glyphs();
     for (qsizetype i = 0; i < all.size(); ++i) {

@@ -20,12 +20,14 @@ namespace c = pk::colour;
 
 constexpr std::array<Suit, 4> suitOrder = {Suit::Wands, Suit::Cups, Suit::Swords, Suit::Pentacles};
 
-QPointF polar(QPointF centre, qreal radius, qreal degrees) {
+QPointF polar(QPointF centre, qreal radius, qreal degrees)
+{
     const qreal a = degrees * M_PI / 180.0;
     return {centre.x() + radius * std::cos(a), centre.y() + radius * std::sin(a)};
 }
 
-QPainterPath leaf(QPointF base, qreal length, qreal degrees) {
+QPainterPath leaf(QPointF base, qreal length, qreal degrees)
+{
     QPainterPath l;
     l.moveTo(0, 0);
     l.quadTo(length * 0.5, -length * 0.38, length, 0);
@@ -36,7 +38,8 @@ QPainterPath leaf(QPointF base, qreal length, qreal degrees) {
     return t.map(l);
 }
 
-void wand(QPainter& p, qreal ink) {
+void wand(QPainter& p, qreal ink)
+{
     const QPainterPath staff = polygon({{-3.4, -16}, {3.4, -19.5}, {3.4, 18}, {-3.4, 18}})
                                    .united(ellipse({0, 18}, 3.4, 1.8));
     for (const QPainterPath& l :
@@ -47,7 +50,8 @@ void wand(QPainter& p, qreal ink) {
     line(p, {-0.5, 9}, {3.4, 8}, ink * 0.7);
 }
 
-void cup(QPainter& p, qreal ink) {
+void cup(QPainter& p, qreal ink)
+{
     QPainterPath goblet;
     goblet.moveTo(-13, -17);
     goblet.lineTo(13, -17);
@@ -66,7 +70,8 @@ void cup(QPainter& p, qreal ink) {
     line(p, {-9, -10}, {-7, -3}, ink * 0.9, QColor(255, 246, 210, 200));
 }
 
-void sword(QPainter& p, qreal ink) {
+void sword(QPainter& p, qreal ink)
+{
     const QPainterPath blade =
         polygon({{0, -20}, {2.9, -14.5}, {2.9, 7.5}, {-2.9, 7.5}, {-2.9, -14.5}});
     inked(p, blade, sheen(blade, c::steel, 125, 150), ink);
@@ -80,7 +85,8 @@ void sword(QPainter& p, qreal ink) {
     inked(p, circle({0, 19}, 2.7), c::gold, ink * 0.9);
 }
 
-void pentacle(QPainter& p, qreal ink) {
+void pentacle(QPainter& p, qreal ink)
+{
     const QPainterPath disc = circle({0, 0}, 18);
     inked(p, disc, sheen(disc, c::gold, 145, 135), ink);
     p.setBrush(Qt::NoBrush);
@@ -99,7 +105,8 @@ void pentacle(QPainter& p, qreal ink) {
 }
 
 // A sphere of the Tree: a shaded disc in the sphere's colour with a gold rim.
-void sphereDisc(QPainter& p, QPointF centre, qreal r, const QColor& colour) {
+void sphereDisc(QPainter& p, QPointF centre, qreal r, const QColor& colour)
+{
     QRadialGradient shade(centre - QPointF(r * 0.35, r * 0.4), r * 1.5);
     shade.setColorAt(0, colour.lighter(150));
     shade.setColorAt(0.55, colour);
@@ -113,7 +120,8 @@ void sphereDisc(QPainter& p, QPointF centre, qreal r, const QColor& colour) {
 }
 
 // Malkuth, the earthly sphere, is quartered citrine, olive, russet and black.
-void malkuthDisc(QPainter& p, QPointF centre, qreal r) {
+void malkuthDisc(QPainter& p, QPointF centre, qreal r)
+{
     const QColor quarters[] = {QColor(206, 192, 70), QColor(112, 124, 52), QColor(36, 34, 32),
                                QColor(150, 70, 40)};
     const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
@@ -143,7 +151,8 @@ void malkuthDisc(QPainter& p, QPointF centre, qreal r) {
 }
 
 void rays(QPainter& p, QPointF centre, qreal inner, qreal outer, int count, const QColor& colour,
-          qreal width) {
+          qreal width)
+{
     p.save();
     p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < count; ++i) {
@@ -153,7 +162,8 @@ void rays(QPainter& p, QPointF centre, qreal inner, qreal outer, int count, cons
     p.restore();
 }
 
-void halo(QPainter& p, QPointF centre, qreal radius, const QColor& colour) {
+void halo(QPainter& p, QPointF centre, qreal radius, const QColor& colour)
+{
     QRadialGradient g(centre, radius);
     QColor clear = colour;
     clear.setAlpha(0);
@@ -165,7 +175,8 @@ void halo(QPainter& p, QPointF centre, qreal radius, const QColor& colour) {
 }
 
 // Pips ringed round the rank's sphere, suits taken in turn, starting at the top.
-void pipRing(QPainter& p, int count, const QColor& sphere, bool malkuth = false) {
+void pipRing(QPainter& p, int count, const QColor& sphere, bool malkuth = false)
+{
     const QPointF centre(50, 52);
     halo(p, centre, 30, QColor(255, 250, 230, 200));
     if (malkuth)
@@ -184,13 +195,15 @@ void pipRing(QPainter& p, int count, const QColor& sphere, bool malkuth = false)
     }
 }
 
-void cornerPips(QPainter& p) {
+void cornerPips(QPainter& p)
+{
     const QPointF corners[] = {{12, 20}, {88, 20}, {12, 86}, {88, 86}};
     for (int i = 0; i < 4; ++i)
         drawPip(p, suitOrder[i], corners[i], 16);
 }
 
-void aces(QPainter& p) {
+void aces(QPainter& p)
+{
     const QPointF centre(50, 52);
     halo(p, centre, 46, QColor(255, 248, 210, 230));
     rays(p, centre, 12, 26, 24, QColor(230, 180, 60, 200), 1.0);
@@ -203,7 +216,8 @@ void aces(QPainter& p) {
     }
 }
 
-void kings(QPainter& p) {
+void kings(QPainter& p)
+{
     cornerPips(p);
     sphereDisc(p, {50, 54}, 31, QColor(150, 152, 162));
 
@@ -252,7 +266,8 @@ void kings(QPainter& p) {
     }
 }
 
-void queens(QPainter& p) {
+void queens(QPainter& p)
+{
     cornerPips(p);
     sphereDisc(p, {50, 54}, 31, QColor(44, 40, 52));
 
@@ -289,7 +304,8 @@ void queens(QPainter& p) {
     }
 }
 
-void pages(QPainter& p) {
+void pages(QPainter& p)
+{
     cornerPips(p);
     malkuthDisc(p, {50, 56}, 28);
 
@@ -358,7 +374,8 @@ void pages(QPainter& p) {
 }
 
 card::Face group(const char* file, const char* numeral, const char* title,
-                 std::function<void(QPainter&)> emblem) {
+                 std::function<void(QPainter&)> emblem)
+{
     card::Face f;
     f.fileName = QString::fromLatin1(file);
     f.numeral = QString::fromLatin1(numeral);
@@ -370,13 +387,15 @@ card::Face group(const char* file, const char* numeral, const char* title,
     return f;
 }
 
-std::function<void(QPainter&)> ring(int count, QColor sphere) {
+std::function<void(QPainter&)> ring(int count, QColor sphere)
+{
     return [count, sphere](QPainter& p) { pipRing(p, count, sphere); };
 }
 
 } // namespace
 
-void drawPip(QPainter& p, Suit suit, QPointF centre, qreal size) {
+void drawPip(QPainter& p, Suit suit, QPointF centre, qreal size)
+{
     p.save();
     p.translate(centre);
     const qreal scale = size / 40.0;
@@ -400,7 +419,8 @@ void drawPip(QPainter& p, Suit suit, QPointF centre, qreal size) {
     p.restore();
 }
 
-QList<card::Face> faces() {
+QList<card::Face> faces()
+{
     return {
         group("the-aces.jpg", "ACES", "The Aces", aces),
         group("the-eights.jpg", "8", "The Eights", ring(8, QColor(232, 124, 40))),

@@ -17,12 +17,14 @@ namespace {
 using namespace pk;
 namespace c = pk::colour;
 
-QPointF polar(QPointF centre, qreal radius, qreal degrees) {
+QPointF polar(QPointF centre, qreal radius, qreal degrees)
+{
     const qreal a = degrees * M_PI / 180.0;
     return {centre.x() + radius * std::cos(a), centre.y() + radius * std::sin(a)};
 }
 
-void glow(QPainter& p, QPointF centre, qreal radius, const QColor& colour) {
+void glow(QPainter& p, QPointF centre, qreal radius, const QColor& colour)
+{
     QRadialGradient g(centre, radius);
     QColor inner = colour;
     QColor outer = colour;
@@ -36,7 +38,8 @@ void glow(QPainter& p, QPointF centre, qreal radius, const QColor& colour) {
     p.restore();
 }
 
-void sunWithRays(QPainter& p, QPointF centre, qreal radius, int rays) {
+void sunWithRays(QPainter& p, QPointF centre, qreal radius, int rays)
+{
     p.save();
     p.setPen(QPen(c::ink, 0.8));
     for (int i = 0; i < rays; ++i) {
@@ -54,7 +57,8 @@ void sunWithRays(QPainter& p, QPointF centre, qreal radius, int rays) {
     inked(p, disc, g, 1.1);
 }
 
-void smallStars(QPainter& p, std::initializer_list<QPointF> where, qreal size) {
+void smallStars(QPainter& p, std::initializer_list<QPointF> where, qreal size)
+{
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 250, 220, 220));
@@ -63,7 +67,8 @@ void smallStars(QPainter& p, std::initializer_list<QPointF> where, qreal size) {
     p.restore();
 }
 
-void waves(QPainter& p, qreal top, qreal left, qreal right, const QColor& colour) {
+void waves(QPainter& p, qreal top, qreal left, qreal right, const QColor& colour)
+{
     p.save();
     p.setPen(QPen(colour, 0.9));
     p.setBrush(Qt::NoBrush);
@@ -81,7 +86,8 @@ void waves(QPainter& p, qreal top, qreal left, qreal right, const QColor& colour
 }
 
 // XIII: a scythe behind a skull, with the sun rising over the hills behind.
-void death(QPainter& p) {
+void death(QPainter& p)
+{
     const QPointF sun(80, 84);
     sunWithRays(p, sun, 9, 14);
 
@@ -135,7 +141,8 @@ void death(QPainter& p) {
 }
 
 // XI: the balance hung on an upright sword.
-void justice(QPainter& p) {
+void justice(QPainter& p)
+{
     QPainterPath floor;
     floor.addRect(QRectF(0, 92, 100, 10));
     inked(p, floor, QColor(176, 160, 190), 1.0);
@@ -172,7 +179,8 @@ void justice(QPainter& p) {
 }
 
 // VIII: a lion's head under the figure-eight of endless strength.
-void strength(QPainter& p) {
+void strength(QPainter& p)
+{
     QPainterPath lemniscate;
     const qreal a = 17;
     for (int i = 0; i <= 96; ++i) {
@@ -256,7 +264,8 @@ void strength(QPainter& p) {
 }
 
 // XIV: water poured from one cup into another under the rainbow.
-void temperance(QPainter& p) {
+void temperance(QPainter& p)
+{
     const QColor bands[] = {QColor(220, 70, 60), QColor(240, 150, 50), QColor(245, 215, 70),
                             QColor(90, 170, 80), QColor(70, 120, 210)};
     p.setBrush(Qt::NoBrush);
@@ -304,7 +313,8 @@ void temperance(QPainter& p) {
 }
 
 // VII: the canopied chariot on its two wheels.
-void chariot(QPainter& p) {
+void chariot(QPainter& p)
+{
     QPainterPath road;
     road.addRect(QRectF(0, 90, 100, 12));
     inked(p, road, QColor(170, 150, 110), 1.0);
@@ -379,7 +389,8 @@ void chariot(QPainter& p) {
 }
 
 // XV: the horned head within the inverted pentagram, over the chained altar.
-void devil(QPainter& p) {
+void devil(QPainter& p)
+{
     glow(p, {50, 100}, 45, QColor(255, 120, 40, 110));
     const QPointF centre(50, 43);
     const qreal r = 35;
@@ -483,7 +494,8 @@ void devil(QPainter& p) {
 }
 
 // A horn curling outwards from the ram's brow.
-QPainterPath ramHorn(QPointF centre, int side) {
+QPainterPath ramHorn(QPointF centre, int side)
+{
     QPainterPath spiral;
     const int steps = 60;
     for (int i = 0; i <= steps; ++i) {
@@ -500,7 +512,8 @@ QPainterPath ramHorn(QPointF centre, int side) {
 }
 
 // IV: the stone throne crowned with a ram's head, with orb and sceptre.
-void emperor(QPainter& p) {
+void emperor(QPainter& p)
+{
     QPainterPath floor;
     floor.addRect(QRectF(0, 90, 100, 12));
     inked(p, floor, QColor(150, 120, 100), 1.0);
@@ -574,7 +587,8 @@ void emperor(QPainter& p) {
 }
 
 // IX: the lantern with its six-rayed star, hung from the hermit's staff over the peaks.
-void hermit(QPainter& p) {
+void hermit(QPainter& p)
+{
     smallStars(p, {{14, 20}, {86, 24}, {22, 44}, {90, 52}, {80, 12}, {10, 62}}, 1.8);
 
     QPainterPath peaks;
@@ -627,7 +641,8 @@ void hermit(QPainter& p) {
 }
 
 // One of the crossed keys, drawn along +x from its bow at the origin, its bit on the +y side.
-QPainterPath keyShape() {
+QPainterPath keyShape()
+{
     const QPainterPath bow =
         circle({0, 0}, 7.6).subtracted(circle({0, 0}, 3.2)).united(circle({-7.2, 0}, 2.4));
     QPainterPath shaft;
@@ -642,7 +657,8 @@ QPainterPath keyShape() {
 }
 
 // V: the triple cross behind the crossed keys of gold and silver.
-void hierophant(QPainter& p) {
+void hierophant(QPainter& p)
+{
     for (qreal x : {5.0, 83.0}) {
         QPainterPath pillar;
         pillar.addRect(QRectF(x + 1.5, 30, 9, 72));
@@ -684,7 +700,8 @@ void hierophant(QPainter& p) {
 }
 
 // VI: two lovers beneath the sun, their hands joined.
-void lovers(QPainter& p) {
+void lovers(QPainter& p)
+{
     sunWithRays(p, {50, 14}, 8.5, 16);
 
     QPainterPath grass;
@@ -748,7 +765,8 @@ void lovers(QPainter& p) {
 }
 
 // XVIII: the moon over two towers, a path winding up from the pool between them.
-void moon(QPainter& p) {
+void moon(QPainter& p)
+{
     smallStars(p, {{12, 18}, {88, 16}, {20, 36}, {82, 36}}, 1.6);
     const QPointF centre(50, 23);
     glow(p, centre, 30, QColor(250, 240, 190, 120));
@@ -853,7 +871,8 @@ void moon(QPainter& p) {
 }
 
 // XVII: the great eight-rayed star and its seven sisters, water poured into the pool.
-void starCard(QPainter& p) {
+void starCard(QPainter& p)
+{
     const QPointF centre(50, 27);
     glow(p, centre, 34, QColor(255, 246, 200, 140));
     inked(p, star(centre, 8, 13, 5, -90 + 22.5), QColor(255, 246, 210), 0.8);
@@ -917,7 +936,8 @@ void starCard(QPainter& p) {
 }
 
 card::Face trump(const char* file, const char* numeral, const char* title, QColor top,
-                 QColor bottom, void (*emblem)(QPainter&)) {
+                 QColor bottom, void (*emblem)(QPainter&))
+{
     card::Face f;
     f.fileName = QString::fromLatin1(file);
     f.numeral = QString::fromLatin1(numeral);
@@ -931,7 +951,8 @@ card::Face trump(const char* file, const char* numeral, const char* title, QColo
 
 } // namespace
 
-QList<card::Face> faces() {
+QList<card::Face> faces()
+{
     const QColor day(196, 222, 242);
     const QColor haze(246, 238, 214);
     const QColor nightTop(18, 28, 70);

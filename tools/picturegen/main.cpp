@@ -21,7 +21,8 @@ namespace {
 
 constexpr int jpegQuality = 90;
 
-bool save(const QImage& image, const QString& path, const char* format, int quality = -1) {
+bool save(const QImage& image, const QString& path, const char* format, int quality = -1)
+{
     if (image.save(path, format, quality))
         return true;
     QTextStream(stderr) << "orvella_picturegen: cannot write " << path << '\n';
@@ -30,7 +31,8 @@ bool save(const QImage& image, const QString& path, const char* format, int qual
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
     if (args.size() != 2) {
