@@ -55,9 +55,7 @@ constexpr std::array<Control, 6> Controls{{
     {"RTB", Style::RichTextBox, 0, 390, 7665, 6135, "", "Report", {}},
     {"cmdSave", Style::Button, 5400, 6570, 1125, 345, "&Save", "Save", {}},
     {"cmdPrint", Style::Button, 6540, 6570, 1125, 345, "&Print", "Print", {}},
-    {"Label8", Style::Caption, 0, 6960, 7665, 615,
-     "Home Business Opportunity. Start your own Internet business and make money online. Get "
-     "this software fully branded for your website. Click here for more details.",
+    {"Label8", Style::Caption, 0, 6960, 7665, 615, FullBrandInvitation.data(),
      "Fully branded software", WebPages::FullyBranded},
 }};
 

@@ -19,6 +19,14 @@ inline constexpr QLatin1StringView FullyBranded{"fully-branded"};
 inline constexpr QLatin1StringView SiteRoot{"https://www.orvella.org"};
 inline constexpr QLatin1StringView SiteAddress{"www.orvella.org"};
 
+// The invitations of the banners that open the co-branding and the fully-branded pages.
+inline constexpr QLatin1StringView CoBrandInvitation{
+    "Co-brand this software for your site. Put your name and web address on Orvella and give "
+    "it to your visitors. Click Here for more info on co-branding."};
+inline constexpr QLatin1StringView FullBrandInvitation{
+    "Home Business Opportunity. Start your own Internet business and make money online. Get "
+    "this software fully branded for your website. Click here for more details."};
+
 QUrl webPageUrl(const QString& page);
 
 // Opens the page in the user's browser; the program neither waits nor reports a failure.

@@ -15,9 +15,9 @@
 #include "TreeHighlight.h"
 #include "Twips.h"
 #include "UpdateReminder.h"
+#include "WebLinks.h"
 #include "WebPage.h"
 #include "WrappingButton.h"
-#include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmMdi.h"
 
@@ -40,13 +40,6 @@ constexpr auto FebruaryRefused = "Please Enter Correct Date Or Month!";
 constexpr auto ThirtyDayMonthRefused = "Please Enter Correct Date Or Month !";
 constexpr auto OnlyLetters = "Please Enter only Letters";
 constexpr auto FileRefused = "Please Check The File.";
-
-constexpr auto CoBrandText =
-    "Co-brand this software for your site. Put your name and web address on Orvella and give "
-    "it to your visitors. Click Here for more info on co-branding.";
-constexpr auto FullBrandText =
-    "Home Business Opportunity. Start your own Internet business and make money online. Get "
-    "this software fully branded for your website. Click here for more details.";
 
 QString text(const char* latin1)
 {
@@ -210,19 +203,9 @@ void frmMain::buildControls()
     cmdProceed->setGeometry(twipsRect(120, 2880, 7260, 615));
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
 
-    m_lblCobrand = new LinkLabel(text(CoBrandText), bottomStrip);
-    m_lblFullBrand = new LinkLabel(text(FullBrandText), bottomStrip);
-    m_lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
-    m_lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    for (LinkLabel* banner : {m_lblCobrand, m_lblFullBrand}) {
-        banner->setGeometry(twipsRect(120, 240, 6105, 615));
-        banner->setWordWrap(true);
-        banner->setFont(verdana(8.25, true, true));
-        setColors(banner, QColor(0, 0, 255), Peach);
-    }
-    connect(m_lblCobrand, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::CoBrand); });
-    connect(m_lblFullBrand, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::FullyBranded); });
-    m_lblFullBrand->raise();
+    const BrandBanners banners = addBrandBanners(bottomStrip, twipsRect(120, 240, 6105, 615));
+    m_lblCobrand = banners.cobrand;
+    m_lblFullBrand = banners.fullBrand;
 
     auto* cmdExit = new QPushButton(text("&Exit"), bottomStrip);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
@@ -245,34 +228,13 @@ void frmMain::buildControls()
 
 void frmMain::buildMenus()
 {
-    const auto add = [this](QWidget* menu, const char* name, const char* caption, auto slot) {
-        auto* action = new QAction(text(caption), this);
-        action->setObjectName(QLatin1StringView(name));
-        connect(action, &QAction::triggered, this, slot);
-        menu->addAction(action);
-        return action;
-    };
-    const auto separator = [this](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QLatin1StringView(name));
-    };
-
-    QMenu* file = menuBar()->addMenu(text("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    add(file, "mnuGetMyKabbalisticAstrology", "&Proceed", &frmMain::cmdProceed_Click);
-    add(file, "mnuOpenPreviouslySavedKabbalah", "Open Previously Saved Orvella Reading",
-        &frmMain::cmdOpen_Click);
-    add(file, "mnuExit", "E&xit", &QWidget::close);
-
-    QMenu* help = menuBar()->addMenu(text("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelpMenu"));
-    add(help, "mnuOnline", "&Online Help", [] { OpenWebPage(WebPages::Help); });
-    add(help, "mnuVisit", "&Visit Us Online", [] { OpenWebPage(WebPages::Home); });
-    separator(help, "mnuHelp1");
-    add(help, "mnuUpdate", "Check for Software &Update", [] { OpenWebPage(WebPages::Download); });
-    separator(help, "mnuHelp2");
-    add(help, "mnuAbout", "&About Software", [this] { frmAbout::showModal(this); });
-
-    add(menuBar(), "mnuDonate", "&Donate", [] { OpenWebPage(WebPages::Donate); });
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    addMenuEntry(file, this, "mnuGetMyKabbalisticAstrology", "&Proceed",
+                 [this] { cmdProceed_Click(); });
+    addMenuEntry(file, this, "mnuOpenPreviouslySavedKabbalah",
+                 "Open Previously Saved Orvella Reading", [this] { cmdOpen_Click(); });
+    addMenuEntry(file, this, "mnuExit", "E&xit", [this] { close(); });
+    addHelpAndDonateMenus(this, "mnuHelp1", "mnuHelp2");
 }
 
 void frmMain::Form_Load(SettingsStore& settings)

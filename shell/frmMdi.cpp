@@ -5,8 +5,8 @@
 #include "HandCursor.h"
 #include "LinkLabel.h"
 #include "Twips.h"
+#include "WebLinks.h"
 #include "WebPage.h"
-#include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmSave.h"
 
@@ -21,13 +21,6 @@
 namespace orvella {
 
 namespace {
-
-constexpr auto FullBrandText =
-    "Home Business Opportunity. Start your own Internet business and make money online. Get "
-    "this software fully branded for your website. Click here for more details.";
-constexpr auto CoBrandText =
-    "Co-brand this software for your site. Put your name and web address on Orvella and give "
-    "it to your visitors. Click Here for more info on co-branding.";
 
 QString text(const char* latin1)
 {
@@ -114,19 +107,8 @@ void frmMdi::buildStrips()
     m_client->installEventFilter(this);
 
     QWidget* picture2 = strip("Picture2", 855, Peach);
-    auto* cobrand = new LinkLabel(text(CoBrandText), picture2);
-    auto* fullBrand = new LinkLabel(text(FullBrandText), picture2);
-    cobrand->setObjectName(QStringLiteral("lblCobrand"));
-    fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    for (LinkLabel* label : {cobrand, fullBrand}) {
-        label->setGeometry(twipsRect(120, 120, 5745, 615));
-        label->setWordWrap(true);
-        label->setFont(verdana(8.25, true, true));
-        setColors(label, QColor(0, 0, 255), Peach);
-    }
-    connect(cobrand, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::CoBrand); });
-    connect(fullBrand, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::FullyBranded); });
-    fullBrand->raise(); // in the frame the fully-branded banner always stays in front
+    addBrandBanners(picture2,
+                    twipsRect(120, 120, 5745, 615)); // the fully-branded one stays in front
 
     const auto button = [&](const char* name, const char* caption, const QRect& geometry) {
         auto* b = new QPushButton(text(caption), picture2);
@@ -156,26 +138,11 @@ void frmMdi::buildStrips()
 
 void frmMdi::buildMenus()
 {
-    const auto add = [this](QWidget* menu, const char* name, const char* caption, auto slot) {
-        auto* action = new QAction(text(caption), this);
-        action->setObjectName(QLatin1StringView(name));
-        connect(action, &QAction::triggered, this, slot);
-        menu->addAction(action);
-    };
-    QMenu* file = menuBar()->addMenu(text("&File"));
-    add(file, "mnuPrint", "&Print", &frmMdi::cmdPrint_Click);
-    add(file, "mnuBack", "&Back", &frmMdi::cmdBack_Click);
-    add(file, "mnuExit", "E&xit", &frmMdi::cmdMdiExit_Click);
-
-    QMenu* help = menuBar()->addMenu(text("&Help"));
-    add(help, "mnuOnline", "&Online Help", [] { OpenWebPage(WebPages::Help); });
-    add(help, "mnuVisit", "&Visit Us Online", [] { OpenWebPage(WebPages::Home); });
-    help->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    add(help, "mnuUpdate", "Check for Software &Update", [] { OpenWebPage(WebPages::Download); });
-    help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    add(help, "mnuAbout", "&About Software", [this] { frmAbout::showModal(this); });
-
-    add(menuBar(), "mnuDonate", "&Donate", [] { OpenWebPage(WebPages::Donate); });
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    addMenuEntry(file, this, "mnuPrint", "&Print", [this] { cmdPrint_Click(); });
+    addMenuEntry(file, this, "mnuBack", "&Back", [this] { cmdBack_Click(); });
+    addMenuEntry(file, this, "mnuExit", "E&xit", [this] { cmdMdiExit_Click(); });
+    addHelpAndDonateMenus(this, "mnuSep1", "mnuSep2");
 }
 
 void frmMdi::applyLayout()

@@ -1,5 +1,6 @@
 #include "FakeDialogs.h"
 #include "SettingsStore.h"
+#include "UrlCatcher.h"
 #include "WebPage.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
@@ -30,16 +31,6 @@ const QString FebruaryRefused = QStringLiteral("Please Enter Correct Date Or Mon
 const QString ThirtyDayRefused = QStringLiteral("Please Enter Correct Date Or Month !");
 
 } // namespace
-
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 class tst_frmMain : public QObject {
     Q_OBJECT
@@ -84,7 +75,7 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<FakeDialogs> m_dialogs;
     std::unique_ptr<frmMain> m_window;
-    UrlRecorder m_urls;
+    std::unique_ptr<orvella::testing::UrlCatcher> m_urls;
 };
 
 void tst_frmMain::init()
@@ -94,13 +85,12 @@ void tst_frmMain::init()
     m_window = std::make_unique<frmMain>(*m_settings);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_urls.opened.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_urls, "open");
+    m_urls = std::make_unique<orvella::testing::UrlCatcher>();
 }
 
 void tst_frmMain::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    m_urls.reset();
     m_window.reset();
     m_dialogs.reset();
 }
@@ -413,8 +403,8 @@ void tst_frmMain::linksOpenTheirPages()
         label->raise();
         QTest::mouseClick(label, Qt::LeftButton);
     }
-    QCOMPARE(m_urls.opened, QList<QUrl>{webPageUrl(page)});
-    QCOMPARE(m_urls.opened.first().toString(),
+    QCOMPARE(m_urls->urls, QList<QUrl>{webPageUrl(page)});
+    QCOMPARE(m_urls->urls.first().toString(),
              QStringLiteral("https://www.orvella.org/orvella/ssd.php?page=") + page);
 }
 

@@ -1,5 +1,6 @@
 #include "FakeDialogs.h"
 #include "ReportSource.h"
+#include "UrlCatcher.h"
 #include "WebPage.h"
 #include "frmDisplay.h"
 #include "frmMdi.h"
@@ -13,16 +14,6 @@
 #include <QTimer>
 
 using namespace orvella;
-
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 class tst_frmMdi : public QObject {
     Q_OBJECT
@@ -46,7 +37,7 @@ private:
     int left(const char* name) const { return child(name)->x(); }
 
     QPointer<frmMdi> m_frame;
-    UrlRecorder m_urls;
+    std::unique_ptr<orvella::testing::UrlCatcher> m_urls;
 };
 
 void tst_frmMdi::init()
@@ -57,13 +48,12 @@ void tst_frmMdi::init()
         source.fieldText = [](const QString&) { return QString(); };
         return source;
     });
-    m_urls.opened.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_urls, "open");
+    m_urls = std::make_unique<orvella::testing::UrlCatcher>();
 }
 
 void tst_frmMdi::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    m_urls.reset();
     delete m_frame.data();
 }
 
@@ -177,7 +167,7 @@ void tst_frmMdi::linksOpenTheirPages()
         action->trigger();
     else
         QTest::mouseClick(m_frame->findChild<QWidget*>(element), Qt::LeftButton, {}, QPoint(2, 2));
-    QCOMPARE(m_urls.opened, QList<QUrl>{webPageUrl(page)});
+    QCOMPARE(m_urls->urls, QList<QUrl>{webPageUrl(page)});
 }
 
 QTEST_MAIN(tst_frmMdi)

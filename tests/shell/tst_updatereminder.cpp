@@ -2,6 +2,7 @@
 #include "Scrambler.h"
 #include "SettingsStore.h"
 #include "UpdateReminder.h"
+#include "UrlCatcher.h"
 #include "WebPage.h"
 
 #include <QDesktopServices>
@@ -11,16 +12,6 @@
 
 using namespace orvella;
 using orvella::testing::FakeDialogs;
-
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 class tst_UpdateReminder : public QObject {
     Q_OBJECT
@@ -42,7 +33,7 @@ private:
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_settings;
-    UrlRecorder m_urls;
+    std::unique_ptr<orvella::testing::UrlCatcher> m_urls;
     const QDate m_today{2026, 12, 9};
 };
 
@@ -50,13 +41,12 @@ void tst_UpdateReminder::init()
 {
     QFile::remove(m_dir.filePath(QStringLiteral("orvella.conf")));
     m_settings = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("orvella.conf")));
-    m_urls.opened.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_urls, "open");
+    m_urls = std::make_unique<orvella::testing::UrlCatcher>();
 }
 
 void tst_UpdateReminder::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    m_urls.reset();
 }
 
 QString tst_UpdateReminder::storedDate() const
@@ -108,7 +98,7 @@ void tst_UpdateReminder::boundaries()
     QCOMPARE(storedDate(), asks ? m_today.toString(Qt::ISODate) : stored);
     RemindOfUpdate(*m_settings, m_today, nullptr);
     QCOMPARE(dialogs.questions.size(), asks ? 1 : 0);
-    QVERIFY(m_urls.opened.isEmpty()); // answered No
+    QVERIFY(m_urls->urls.isEmpty()); // answered No
 }
 
 void tst_UpdateReminder::unreadableValueCountsAsFirstRun()
@@ -126,9 +116,9 @@ void tst_UpdateReminder::yesOpensTheDownloadPage()
     dialogs.nextAnswers << true;
     store(m_today.addDays(-30).toString(Qt::ISODate));
     RemindOfUpdate(*m_settings, m_today, nullptr);
-    QCOMPARE(m_urls.opened.size(), 1);
-    QCOMPARE(m_urls.opened.first(), webPageUrl(WebPages::Download));
-    QCOMPARE(m_urls.opened.first().toString(),
+    QCOMPARE(m_urls->urls.size(), 1);
+    QCOMPARE(m_urls->urls.first(), webPageUrl(WebPages::Download));
+    QCOMPARE(m_urls->urls.first().toString(),
              QStringLiteral("https://www.orvella.org/orvella/ssd.php?page=download-web-page"));
     QCOMPARE(storedDate(), QStringLiteral("2026-12-09"));
 }

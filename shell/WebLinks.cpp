@@ -1,0 +1,49 @@
+#include "WebLinks.h"
+
+#include "Fonts.h"
+#include "LinkLabel.h"
+#include "WebPage.h"
+#include "frmAbout.h"
+
+#include <QMainWindow>
+#include <QMenuBar>
+
+namespace orvella {
+
+void addHelpAndDonateMenus(QMainWindow* window, const char* firstSeparator,
+                           const char* secondSeparator)
+{
+    QMenuBar* bar = window->menuBar();
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    addMenuEntry(help, window, "mnuOnline", "&Online Help", [] { OpenWebPage(WebPages::Help); });
+    addMenuEntry(help, window, "mnuVisit", "&Visit Us Online", [] { OpenWebPage(WebPages::Home); });
+    help->addSeparator()->setObjectName(QLatin1StringView(firstSeparator));
+    addMenuEntry(help, window, "mnuUpdate", "Check for Software &Update",
+                 [] { OpenWebPage(WebPages::Download); });
+    help->addSeparator()->setObjectName(QLatin1StringView(secondSeparator));
+    addMenuEntry(help, window, "mnuAbout", "&About Software",
+                 [window] { frmAbout::showModal(window); });
+    addMenuEntry(bar, window, "mnuDonate", "&Donate", [] { OpenWebPage(WebPages::Donate); });
+}
+
+BrandBanners addBrandBanners(QWidget* strip, const QRect& geometry)
+{
+    const BrandBanners banners{new LinkLabel(CoBrandInvitation, strip),
+                               new LinkLabel(FullBrandInvitation, strip)};
+    banners.cobrand->setObjectName(QStringLiteral("lblCobrand"));
+    banners.fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+    for (LinkLabel* banner : {banners.cobrand, banners.fullBrand}) {
+        banner->setGeometry(geometry);
+        banner->setWordWrap(true);
+        banner->setFont(verdana(8.25, true, true));
+        setColors(banner, QColor(0, 0, 255), Peach); // opaque: only the one in front is seen
+    }
+    QObject::connect(banners.cobrand, &LinkLabel::clicked, strip,
+                     [] { OpenWebPage(WebPages::CoBrand); });
+    QObject::connect(banners.fullBrand, &LinkLabel::clicked, strip,
+                     [] { OpenWebPage(WebPages::FullyBranded); });
+    banners.fullBrand->raise();
+    return banners;
+}
+
+} // namespace orvella
