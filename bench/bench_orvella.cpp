@@ -2,13 +2,16 @@
 // view, and composing the report. Run it by hand (offscreen); it is not part of the tests.
 #include "KnowledgeTexts.h"
 #include "Reading.h"
+#include "ReportComposition.h"
+#include "ReportSource.h"
 #include "SignDetermination.h"
 #include "TreeHighlight.h"
 #include "frmDisplay.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <cstdio>
 #include <functional>
 
@@ -61,6 +64,20 @@ int main(int argc, char* argv[])
         frmDisplay view;
         view.ShowReading(capricorn);
         view.grab();
+    });
+
+    frmDisplay shown;
+    shown.ShowReading(capricorn);
+    ReportSource source;
+    source.birth.name = QStringLiteral("ANNA");
+    source.monthText = QStringLiteral("January");
+    source.dayText = QStringLiteral("5");
+    source.yearText = QStringLiteral("1990");
+    source.fieldText = [&shown](const QString& name) { return shown.fieldText(name); };
+    measure("report composed and written into a document", 200, [&] {
+        QTextDocument document;
+        QTextCursor cursor(&document);
+        WriteReport(cursor, ComposeReport(source));
     });
     return 0;
 }

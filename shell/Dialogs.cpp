@@ -25,21 +25,21 @@ public:
         return box.exec() == QMessageBox::Yes;
     }
 
-    QString saveFileName(QWidget* parent, const FileDialogSpec& spec) override
+    QString saveFileName(QWidget* parent, const FileDialogSetup& setup) override
     {
-        QFileDialog dialog(parent, spec.title, QString(), spec.filter);
+        QFileDialog dialog(parent, setup.title, QString(), setup.filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix(spec.defaultSuffix);
+        dialog.setDefaultSuffix(setup.defaultSuffix);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
 
-    QString openFileName(QWidget* parent, const FileDialogSpec& spec) override
+    QString openFileName(QWidget* parent, const FileDialogSetup& setup) override
     {
-        QFileDialog dialog(parent, spec.title, QString(), spec.filter);
+        QFileDialog dialog(parent, setup.title, QString(), setup.filter);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setDefaultSuffix(spec.defaultSuffix);
+        dialog.setDefaultSuffix(setup.defaultSuffix);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
 
@@ -91,14 +91,14 @@ bool question(QWidget* parent, const QString& text)
     return backend().question(parent, text);
 }
 
-QString saveFileName(QWidget* parent, const FileDialogSpec& spec)
+QString saveFileName(QWidget* parent, const FileDialogSetup& setup)
 {
-    return backend().saveFileName(parent, spec);
+    return backend().saveFileName(parent, setup);
 }
 
-QString openFileName(QWidget* parent, const FileDialogSpec& spec)
+QString openFileName(QWidget* parent, const FileDialogSetup& setup)
 {
-    return backend().openFileName(parent, spec);
+    return backend().openFileName(parent, setup);
 }
 
 bool print(QWidget* parent, QPrinter& printer, bool hasSelection)

@@ -13,7 +13,7 @@ namespace orvella {
 inline constexpr QLatin1StringView ApplicationTitle{"Orvella"};
 
 // What a file dialog is asked to show.
-struct FileDialogSpec {
+struct FileDialogSetup {
     QString title;
     QString filter;
     QString defaultSuffix;
@@ -29,8 +29,8 @@ public:
     // A Yes/No question with the information icon; true for Yes.
     virtual bool question(QWidget* parent, const QString& text) = 0;
     // The chosen path, or empty when the user cancelled.
-    virtual QString saveFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
-    virtual QString openFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
+    virtual QString saveFileName(QWidget* parent, const FileDialogSetup& setup) = 0;
+    virtual QString openFileName(QWidget* parent, const FileDialogSetup& setup) = 0;
     // Shows the print dialog for the printer; true when the user chose to print. The dialog
     // opens on Selection when hasSelection, else on All; page ranges are not offered.
     virtual bool print(QWidget* parent, QPrinter& printer, bool hasSelection) = 0;
@@ -41,8 +41,8 @@ namespace Dialogs {
 void information(QWidget* parent, const QString& text);
 void error(QWidget* parent, const QString& text);
 bool question(QWidget* parent, const QString& text);
-QString saveFileName(QWidget* parent, const FileDialogSpec& spec);
-QString openFileName(QWidget* parent, const FileDialogSpec& spec);
+QString saveFileName(QWidget* parent, const FileDialogSetup& setup);
+QString openFileName(QWidget* parent, const FileDialogSetup& setup);
 bool print(QWidget* parent, QPrinter& printer, bool hasSelection);
 
 // Replaces the backend; nullptr puts the real dialogs back. The caller keeps ownership.

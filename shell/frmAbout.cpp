@@ -15,7 +15,7 @@ namespace orvella {
 
 namespace {
 
-struct TextSpec {
+struct TextRow {
     const char* name;
     int left, top, width, height;
     const char* text;
@@ -24,7 +24,7 @@ struct TextSpec {
     bool bold;
 };
 
-const std::array<TextSpec, 3> Texts{{
+const std::array<TextRow, 3> Texts{{
     {"Label2", 960, 285, 2790, 240, "Orvella v1.25", Maroon, 9.75, true},
     {"Label1", 360, 960, 5505, 855,
      "Orvella is a mystic software that correlates the Kabbalah Tree of life with the Rune "
@@ -54,14 +54,14 @@ frmAbout::frmAbout(QWidget* parent)
     icon->setPixmap(QPixmap(QStringLiteral(":/pictures/orvella.png"))
                         .scaled(icon->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    for (const TextSpec& spec : Texts) {
-        auto* label = new QLabel(QString::fromLatin1(spec.text), this);
-        label->setObjectName(QLatin1StringView(spec.name));
+    for (const TextRow& row : Texts) {
+        auto* label = new QLabel(QString::fromLatin1(row.text), this);
+        label->setObjectName(QLatin1StringView(row.name));
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
-        label->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
-        label->setFont(verdana(spec.pointSize, spec.bold));
-        setColors(label, spec.color);
+        label->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+        label->setFont(verdana(row.pointSize, row.bold));
+        setColors(label, row.color);
     }
 
     const auto link = [this](const char* name, const QString& text, const QRect& geometry,

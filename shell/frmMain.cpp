@@ -49,7 +49,7 @@ QString text(const char* latin1)
 // The window's containers and plain labels, as designed (twips, relative to the container).
 enum class Container { Window, TopStrip, MiddlePanel, Details, BottomStrip };
 
-struct LabelSpec {
+struct LabelRow {
     const char* name;
     Container container;
     int left, top, width, height; // width 0: sized to the text
@@ -59,7 +59,7 @@ struct LabelSpec {
     Qt::Alignment alignment;
 };
 
-const std::array<LabelSpec, 8> Labels{{
+const std::array<LabelRow, 8> Labels{{
     {"Label3", Container::MiddlePanel, 240, 120, 7095, 615,
      "Welcome to Orvella. This software aims to give you a better idea about the relationship "
      "of your sun sign with the Kabbalah Tree of Life, Tarot Cards and Runes Stones.",
@@ -150,11 +150,11 @@ void frmMain::buildControls()
         return client;
     };
 
-    for (const LabelSpec& spec : Labels) {
-        QWidget* parent = containerOf(spec.container);
+    for (const LabelRow& row : Labels) {
+        QWidget* parent = containerOf(row.container);
         QLabel* label = nullptr;
-        if (spec.text) {
-            label = new QLabel(text(spec.text), parent);
+        if (row.text) {
+            label = new QLabel(text(row.text), parent);
         } else {
             auto* link =
                 new LinkLabel(QStringLiteral("Join the Orvella forum at %1 and share your reading")
@@ -163,16 +163,16 @@ void frmMain::buildControls()
             connect(link, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::Home); });
             label = link;
         }
-        label->setObjectName(QLatin1StringView(spec.name));
+        label->setObjectName(QLatin1StringView(row.name));
         label->setTextFormat(Qt::PlainText);
-        label->setFont(verdana(spec.pointSize, true, !spec.text));
-        label->setAlignment(spec.alignment);
-        label->setWordWrap(spec.width > 0);
-        setColors(label, spec.color);
-        if (spec.width > 0) {
-            label->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
+        label->setFont(verdana(row.pointSize, true, !row.text));
+        label->setAlignment(row.alignment);
+        label->setWordWrap(row.width > 0);
+        setColors(label, row.color);
+        if (row.width > 0) {
+            label->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
         } else {
-            label->move(twipsPoint(spec.left, spec.top));
+            label->move(twipsPoint(row.left, row.top));
             label->adjustSize();
         }
     }

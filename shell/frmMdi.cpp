@@ -11,6 +11,7 @@
 #include "frmSave.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -28,9 +29,9 @@ QString text(const char* latin1)
 }
 
 // A strip docked to the top or bottom edge: full width, fixed height.
-QWidget* strip(const char* name, int heightTwips, const QColor& background)
+QFrame* strip(const char* name, int heightTwips, const QColor& background)
 {
-    auto* widget = new QWidget;
+    auto* widget = new QFrame;
     widget->setObjectName(QLatin1StringView(name));
     widget->setFixedHeight(twips(heightTwips));
     setColors(widget, Maroon, background);
@@ -89,7 +90,8 @@ void frmMdi::buildStrips()
     connect(banner, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::Home); });
     m_lblVeldaneBanner = banner;
 
-    QWidget* picture3 = strip("Picture3", 360, LightBlue);
+    QFrame* picture3 = strip("Picture3", 360, LightBlue);
+    picture3->setFrameStyle(QFrame::Box | QFrame::Plain); // a thin border
     auto* title = new QLabel(QStringLiteral("Orvella"), picture3);
     title->setObjectName(QStringLiteral("lblSoftwareName"));
     title->setTextFormat(Qt::PlainText);
@@ -106,7 +108,7 @@ void frmMdi::buildStrips()
     m_display = new frmDisplay(m_client);
     m_client->installEventFilter(this);
 
-    QWidget* picture2 = strip("Picture2", 855, Peach);
+    QFrame* picture2 = strip("Picture2", 855, Peach);
     addBrandBanners(picture2,
                     twipsRect(120, 120, 5745, 615)); // the fully-branded one stays in front
 

@@ -25,7 +25,7 @@ public:
 
     QList<Message> messages;
     QStringList questions;
-    QList<FileDialogSpec> fileDialogs;
+    QList<FileDialogSetup> fileDialogs;
 
     QList<bool> nextAnswers;   // for questions; No when empty
     QStringList nextFileNames; // for file dialogs; cancelled when empty
@@ -50,14 +50,14 @@ public:
         questions << text;
         return nextAnswers.isEmpty() ? false : nextAnswers.takeFirst();
     }
-    QString saveFileName(QWidget*, const FileDialogSpec& spec) override
+    QString saveFileName(QWidget*, const FileDialogSetup& setup) override
     {
-        fileDialogs << spec;
+        fileDialogs << setup;
         return nextFileNames.isEmpty() ? QString() : nextFileNames.takeFirst();
     }
-    QString openFileName(QWidget*, const FileDialogSpec& spec) override
+    QString openFileName(QWidget*, const FileDialogSetup& setup) override
     {
-        fileDialogs << spec;
+        fileDialogs << setup;
         return nextFileNames.isEmpty() ? QString() : nextFileNames.takeFirst();
     }
     bool print(QWidget*, QPrinter& printer, bool hasSelection) override
