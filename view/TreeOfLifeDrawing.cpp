@@ -49,24 +49,24 @@ TreeOfLifeDrawing::TreeOfLifeDrawing(QWidget* parent)
 void TreeOfLifeDrawing::buildShapes()
 {
     for (int i = 0; i < SphereCount; ++i) {
-        const tree::CircleSpec& setup = tree::Circles[static_cast<std::size_t>(i)];
+        const tree::CircleSpec& row = tree::Circles[static_cast<std::size_t>(i)];
         auto* circle = new DrawingCircle(
             QStringLiteral("ShpCircle%1").arg(i),
-            twipsRect(setup.left, setup.top, tree::CircleWidth, tree::CircleHeight), ShapeGrey, this);
+            twipsRect(row.left, row.top, tree::CircleWidth, tree::CircleHeight), ShapeGrey, this);
         m_circles.push_back(circle);
     }
     // Da'at, the hidden sphere, is only outlined in dots.
     m_circles[static_cast<std::size_t>(toInt(SphereIndex::Daat))]->setOutlineColor(DaatOutline);
     m_circles[static_cast<std::size_t>(toInt(SphereIndex::Daat))]->setOutlineStyle(Qt::DotLine);
 
-    for (const tree::LineSpec& setup : tree::PathLines)
+    for (const tree::LineSpec& row : tree::PathLines)
         m_pathLines.push_back(
-            new DrawingLine(QString::fromLatin1(setup.name), twipsPoint(setup.fromX, setup.fromY),
-                            twipsPoint(setup.toX, setup.toY), tree::PathLineWidth, ShapeGrey, this));
-    for (const tree::PathLabelSpec& setup : tree::PathLabels)
+            new DrawingLine(QString::fromLatin1(row.name), twipsPoint(row.fromX, row.fromY),
+                            twipsPoint(row.toX, row.toY), tree::PathLineWidth, ShapeGrey, this));
+    for (const tree::PathLabelSpec& row : tree::PathLabels)
         m_leaderLines.push_back(new DrawingLine(
-            QString::fromLatin1(setup.leader), twipsPoint(setup.fromX, setup.fromY),
-            twipsPoint(setup.toX, setup.toY), tree::LeaderLineWidth, LeaderColor, this));
+            QString::fromLatin1(row.leader), twipsPoint(row.fromX, row.fromY),
+            twipsPoint(row.toX, row.toY), tree::LeaderLineWidth, LeaderColor, this));
 
     for (DrawingCircle* circle : m_circles)
         connect(circle, &DrawingCircle::changed, this, qOverload<>(&QWidget::update));
@@ -77,34 +77,34 @@ void TreeOfLifeDrawing::buildShapes()
 
 void TreeOfLifeDrawing::buildCaptions()
 {
-    for (const tree::PathLabelSpec& setup : tree::PathLabels) {
-        auto* label = new FittedLabel(utf8(setup.text), twips(tree::LabelHeight), this);
-        label->setObjectName(QString::fromLatin1(setup.name));
+    for (const tree::PathLabelSpec& row : tree::PathLabels) {
+        auto* label = new FittedLabel(utf8(row.text), twips(tree::LabelHeight), this);
+        label->setObjectName(QString::fromLatin1(row.name));
         label->setAccessibleName(label->text());
         label->setFont(verdana(8.25, true, true));
         setColors(label, PathLabelColor);
-        label->move(twipsPoint(setup.left, setup.top));
+        label->move(twipsPoint(row.left, row.top));
         keepPointerMoves(label);
     }
-    for (const tree::ZodiacCaptionSpec& setup : tree::ZodiacCaptions) {
-        auto* label = new FittedLabel(utf8(setup.text), twips(tree::LabelHeight), this);
-        label->setObjectName(QString::fromLatin1(setup.name));
+    for (const tree::ZodiacCaptionSpec& row : tree::ZodiacCaptions) {
+        auto* label = new FittedLabel(utf8(row.text), twips(tree::LabelHeight), this);
+        label->setObjectName(QString::fromLatin1(row.name));
         label->setAccessibleName(label->text());
         label->setFont(verdana(8.25, true));
         setColors(label, ZodiacCaptionColor);
-        label->move(twipsPoint(setup.left, setup.top));
+        label->move(twipsPoint(row.left, row.top));
         label->hide();
         keepPointerMoves(label);
     }
     // The sphere captions come last, so they lie above every other label: a sphere's hover
     // area is its whole box, even where a card caption reaches into it.
     for (int i = 0; i < SphereCount; ++i) {
-        const tree::SphereCaptionSpec& setup = tree::SphereCaptions[static_cast<std::size_t>(i)];
-        auto* caption = new SphereCaption(i, utf8(setup.text), this);
+        const tree::SphereCaptionSpec& row = tree::SphereCaptions[static_cast<std::size_t>(i)];
+        auto* caption = new SphereCaption(i, utf8(row.text), this);
         caption->setObjectName(QStringLiteral("lblClick%1").arg(i));
         caption->setFont(verdana(8.25, true));
         setColors(caption, SphereCaptionColor);
-        caption->setGeometry(twipsRect(setup.left, setup.top, setup.width, setup.height));
+        caption->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
         connect(caption, &SphereCaption::pointerMoved, this, &TreeOfLifeDrawing::spherePointed);
     }
 }
