@@ -47,7 +47,7 @@ QString text(const char* latin1)
 }
 
 // The window's containers and plain labels, as designed (twips, relative to the container).
-enum class Container { Window, TopStrip, MiddlePanel, Details, BottomStrip };
+enum class Container { TopStrip, MiddlePanel, Details, BottomStrip };
 
 struct LabelRow {
     const char* name;
@@ -136,8 +136,6 @@ void frmMain::buildControls()
 
     const auto containerOf = [&](Container c) -> QWidget* {
         switch (c) {
-        case Container::Window:
-            return client;
         case Container::TopStrip:
             return topStrip;
         case Container::MiddlePanel:

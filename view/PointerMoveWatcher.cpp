@@ -1,6 +1,6 @@
 #include "PointerMoveWatcher.h"
 
-#include <QEvent>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace orvella {
@@ -17,7 +17,10 @@ bool PointerMoveWatcher::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::MouseMove)
         return false;
-    emit pointerMoved();
+    // With a button held the movement may be over another widget altogether; the view
+    // resolves those by what is under the pointer.
+    if (static_cast<const QMouseEvent*>(event)->buttons() == Qt::NoButton)
+        emit pointerMoved();
     if (m_passOn.contains(watched))
         return false;
     event->accept();

@@ -7,7 +7,7 @@ class QWidget;
 
 namespace orvella {
 
-// Reports pointer movements over the widgets it watches, whatever buttons are held. A watched
+// Reports free pointer movements (no button held) over the widgets it watches. A watched
 // widget tracks the mouse, so that movements reach it with no button pressed too.
 class PointerMoveWatcher : public QObject {
     Q_OBJECT

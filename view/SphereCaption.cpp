@@ -34,8 +34,10 @@ QStringList SphereCaption::captionLines(const QString& text)
 
 void SphereCaption::mouseMoveEvent(QMouseEvent* event)
 {
+    // A movement with a button held is resolved by the view, by what is under the pointer.
     event->accept();
-    emit pointerMoved(m_index);
+    if (event->buttons() == Qt::NoButton)
+        emit pointerMoved(m_index);
 }
 
 void SphereCaption::paintEvent(QPaintEvent*)

@@ -9,11 +9,14 @@
 #include "PointerMoveWatcher.h"
 #include "ReadingPane.h"
 #include "ReadingTabs.h"
+#include "SphereCaption.h"
 #include "TextTable.h"
 #include "TreeOfLifeDrawing.h"
 #include "Twips.h"
 #include "WrappingTabBar.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 
 namespace orvella {
@@ -95,9 +98,18 @@ void frmDisplay::watchClearingSurfaces()
     auto* watcher = new PointerMoveWatcher(this);
     connect(watcher, &PointerMoveWatcher::pointerMoved, this, &frmDisplay::clearSphereHover);
     watcher->watch(m_drawing);
+    m_clearingSurfaces.insert(m_drawing);
     for (const char* name : {"picSplit", "picSplitTwo", "lblSunSignDesc", "lblSphereDesc"})
-        if (auto* surface = findChild<QWidget*>(QString::fromLatin1(name)))
+        if (auto* surface = findChild<QWidget*>(QString::fromLatin1(name))) {
             watcher->watch(surface);
+            m_clearingSurfaces.insert(surface);
+        }
+    m_clearingSurfaces.insert(m_tabs->strip());
+
+    // With a button held, Qt sends every movement to the widget the press began on. For the
+    // hover held buttons play no part, so those movements are resolved here by the widget
+    // that is really under the pointer; the widgets themselves act only on free movements.
+    qApp->installEventFilter(this);
     // The tab control clears on pointer movement over its strip of tabs, like the other
     // surfaces; the thin frame around its panes does nothing. The strip still sees the
     // movement, for its own hover look.
@@ -118,6 +130,25 @@ void frmDisplay::setFieldText(const char* fieldName, const QString& text)
         label->setText(text);
     else if (auto* box = qobject_cast<QPlainTextEdit*>(field))
         box->setPlainText(text);
+}
+
+bool frmDisplay::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove && watched->isWidgetType()) {
+        const auto* move = static_cast<const QMouseEvent*>(event);
+        const auto* widget = static_cast<const QWidget*>(watched);
+        if (move->buttons() != Qt::NoButton && (widget == this || isAncestorOf(widget)))
+            pointerMovedOver(childAt(mapFromGlobal(move->globalPosition().toPoint())));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmDisplay::pointerMovedOver(const QWidget* widget)
+{
+    if (const auto* caption = qobject_cast<const SphereCaption*>(widget))
+        lblClick_MouseMove(caption->sphereIndex());
+    else if (m_clearingSurfaces.contains(widget))
+        clearSphereHover();
 }
 
 void frmDisplay::ShowReading(const Reading& reading)

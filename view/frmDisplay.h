@@ -3,6 +3,7 @@
 #include "Reading.h"
 #include "TreeHighlight.h"
 
+#include <QSet>
 #include <QWidget>
 
 class QLabel;
@@ -42,7 +43,13 @@ public:
     // description.
     void clearSphereHover();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The hover for a movement over the widget under the pointer: a sphere caption names its
+    // sphere, a clearing surface clears, anything else leaves the texts as they are.
+    void pointerMovedOver(const QWidget* widget);
     void buildTreeOfLife();
     void buildTabs();
     void watchClearingSurfaces();
@@ -52,6 +59,7 @@ private:
     ReadingTabs* m_tabs = nullptr;
     FittedLabel* m_sphereName = nullptr;
     QLabel* m_sphereDesc = nullptr;
+    QSet<const QWidget*> m_clearingSurfaces;
 };
 
 } // namespace orvella

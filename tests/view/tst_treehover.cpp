@@ -282,6 +282,19 @@ void tst_TreeHover::buttonsPlayNoPart()
     QCOMPARE(hover.name(), QStringLiteral("Keter"));
     QTest::mouseRelease(window, Qt::LeftButton, {}, at(drawing, keter + QPoint(2, 1)));
 
+    // …a drag counts for what is under the pointer, not for where the press began…
+    const QPoint chokmah = areaPixels(DesignedAreas[1]).center();
+    QTest::mousePress(window, Qt::LeftButton, {}, at(drawing, keter));
+    QTest::mouseMove(window, at(drawing, chokmah));
+    QCOMPARE(hover.name(), QStringLiteral("Chokmah"));
+    QTest::mouseMove(window, at(drawing, DrawingBackground));
+    QCOMPARE(hover.name(), QString());
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at(drawing, DrawingBackground));
+    QTest::mousePress(window, Qt::LeftButton, {}, at(drawing, DrawingBackground));
+    QTest::mouseMove(window, at(drawing, keter));
+    QCOMPARE(hover.name(), QStringLiteral("Keter"));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at(drawing, keter));
+
     // …a drag over a path-name label keeps the texts, even though a held button makes
     // the label receive movements it would otherwise not see…
     QWidget* label = hover.widget(QStringLiteral("lblPathOfNun"));
