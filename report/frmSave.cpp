@@ -8,9 +8,11 @@
 #include "ReportPrinting.h"
 #include "Twips.h"
 #include "WebPage.h"
+#include "WindowPlacement.h"
 #include "modRTB.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -118,7 +120,7 @@ frmSave::frmSave(ReportSource source, QWidget* parent)
 
     createControls();
     Form_Load();
-    centreOnScreen();
+    centreWhenShown(this);
 }
 
 frmSave::~frmSave()
@@ -167,27 +169,25 @@ void frmSave::Form_Unload()
         DisableLinkDetection();
 }
 
-void frmSave::centreOnScreen()
-{
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    // Before the window is shown its frame is not known yet; showEvent centres it again.
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-}
-
 void frmSave::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!m_firstShown && !event->spontaneous()) {
         m_firstShown = true;
-        centreOnScreen();
         // The insertion point stays at the end of the report, but the reader starts at its
         // top: the box has brought its cursor into view on being shown, before this.
         m_box->verticalScrollBar()->setValue(m_box->verticalScrollBar()->minimum());
     }
+}
+
+void frmSave::keyPressEvent(QKeyEvent* event)
+{
+    // The window has no cancel button: Esc does not close it, the close box does.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QString frmSave::reportText() const

@@ -27,12 +27,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createControls();
     void Form_Load();
     void Form_Unload();
-    void centreOnScreen();
 
     ReportSource m_source;
     QTextEdit* m_box = nullptr;

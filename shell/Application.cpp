@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLockFile>
-#include <QScreen>
 #include <QStandardPaths>
 
 namespace orvella {
@@ -24,15 +23,6 @@ QString lockFilePath()
     if (folder.isEmpty())
         folder = QDir::tempPath();
     return folder + QStringLiteral("/orvella.lock");
-}
-
-void centreOnScreen(QWidget* window)
-{
-    if (const QScreen* screen = window->screen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
 }
 
 } // namespace
@@ -63,7 +53,6 @@ int StartApplication(QApplication& app)
     SettingsStore settings;
     BannerRandom(); // seeds the generator from the clock
     frmMain input(settings);
-    centreOnScreen(&input);
     input.show();
     input.CoBrand_Randomize(BannerRandom());
     return app.exec();

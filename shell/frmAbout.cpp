@@ -4,11 +4,11 @@
 #include "LinkLabel.h"
 #include "Twips.h"
 #include "WebPage.h"
+#include "WindowPlacement.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <array>
 
 namespace orvella {
@@ -94,11 +94,7 @@ frmAbout::frmAbout(QWidget* parent)
 void frmAbout::showModal(QWidget* parent)
 {
     frmAbout about(parent);
-    if (const QScreen* screen = (parent ? parent->screen() : about.screen())) {
-        QRect frame = about.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        about.move(frame.topLeft());
-    }
+    centreWhenShown(&about);
     about.exec();
 }
 

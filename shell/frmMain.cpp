@@ -17,6 +17,7 @@
 #include "UpdateReminder.h"
 #include "WebLinks.h"
 #include "WebPage.h"
+#include "WindowPlacement.h"
 #include "WrappingButton.h"
 #include "frmDisplay.h"
 #include "frmMdi.h"
@@ -108,6 +109,7 @@ frmMain::frmMain(SettingsStore& settings, QWidget* parent)
     buildMenus();
     setFixedSize(twips(7440), twips(5295) + menuBar()->sizeHint().height());
     m_txtName->setFocus();
+    centreWhenShown(this);
     Form_Load(settings);
 }
 
@@ -212,7 +214,7 @@ void frmMain::buildControls()
 
     for (QPushButton* button : {static_cast<QPushButton*>(cmdOpen), cmdProceed, cmdExit}) {
         makeFlatButton(button, button == cmdProceed ? 9 : 8.25);
-        button->setAutoDefault(false);
+        button->setAutoDefault(true); // Enter presses the button that has the focus
         button->setDefault(false);
     }
 
@@ -237,7 +239,8 @@ void frmMain::buildMenus()
 
 void frmMain::Form_Load(SettingsStore& settings)
 {
-    RemindOfUpdate(settings, QDate::currentDate(), this);
+    // The window is not shown yet: the question stands on its own, in the middle of the screen.
+    RemindOfUpdate(settings, QDate::currentDate(), nullptr);
     m_cboDate->addItems(dayEntries());
     m_cboMonth->addItems(monthEntries());
     m_cboYear->addItems(yearEntries());

@@ -46,7 +46,7 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
-        if (event->button() == Qt::LeftButton)
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
             OpenWebPage(WebPages::Home);
     }
 };
@@ -116,7 +116,7 @@ void frmMdi::buildStrips()
         auto* b = new QPushButton(text(caption), picture2);
         b->setObjectName(QLatin1StringView(name));
         b->setGeometry(geometry);
-        b->setAutoDefault(false);
+        b->setAutoDefault(true); // Enter presses the button that has the focus
         makeFlatButton(b);
         return b;
     };
@@ -152,7 +152,9 @@ void frmMdi::applyLayout()
     // Measured against the frame's own client width, so that in a smaller frame the buttons
     // stay at the right-hand end and the view is never pushed past the left edge.
     const int width = m_client ? m_client->width() : this->width();
-    const auto centred = [width](QWidget* w) { return std::max(0, (width - w->width()) / 2); };
+    const auto centred = [width](QWidget* w) {
+        return std::max(0, qRound((width - w->width()) / 2.0));
+    };
     const auto fromRight = [width](QWidget* w, int gapTwips) {
         return std::max(0, width - (w->width() + twips(gapTwips)));
     };

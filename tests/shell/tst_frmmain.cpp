@@ -51,6 +51,7 @@ private slots:
     void proceedShowsEachSign_data();
     void proceedShowsEachSign();
     void proceedFromTheMenu();
+    void enterPressesTheFocusedButton();
     void noSignCannotBeReached();
     void backKeepsTheEntries();
     void linksOpenTheirPages_data();
@@ -336,6 +337,17 @@ void tst_frmMain::proceedFromTheMenu()
     QVERIFY(m_window->readingFrame());
     QCOMPARE(m_window->readingFrame()->display()->fieldText(QStringLiteral("lblSunSignName")),
              QStringLiteral("Capricorn"));
+}
+
+void tst_frmMain::enterPressesTheFocusedButton()
+{
+    enter(QStringLiteral("ANNA"), 5, QStringLiteral("January"), 1990);
+    QTest::keyClick(nameBox(), Qt::Key_Return); // no default button: Enter in the name does nothing
+    QVERIFY(!m_window->readingFrame());
+    auto* proceed = m_window->findChild<QPushButton*>(QStringLiteral("cmdProceed"));
+    proceed->setFocus();
+    QTest::keyClick(proceed, Qt::Key_Return);
+    QVERIFY(m_window->readingFrame());
 }
 
 void tst_frmMain::noSignCannotBeReached()
