@@ -1,4 +1,5 @@
 #include "FakeDialogs.h"
+#include "PageRows.h"
 #include "SettingsStore.h"
 #include "UrlCatcher.h"
 #include "WebPage.h"
@@ -385,32 +386,18 @@ void tst_frmMain::backKeepsTheEntries()
 
 void tst_frmMain::linksOpenTheirPages_data()
 {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("page");
-    QTest::newRow("mnuOnline") << "mnuOnline"
-                               << "help-web-page";
-    QTest::newRow("mnuVisit") << "mnuVisit"
-                              << "home-page";
-    QTest::newRow("mnuUpdate") << "mnuUpdate"
-                               << "download-web-page";
-    QTest::newRow("mnuDonate") << "mnuDonate"
-                               << "donate";
-    QTest::newRow("Label61") << "Label61"
-                             << "home-page";
-    QTest::newRow("lblCobrand") << "lblCobrand"
-                                << "co-brand";
-    QTest::newRow("lblFullBrand") << "lblFullBrand"
-                                  << "fully-branded";
+    orvella::testing::addPageRows(
+        {{"Label61", "home-page"}, {"lblCobrand", "co-brand"}, {"lblFullBrand", "fully-branded"}});
 }
 
 void tst_frmMain::linksOpenTheirPages()
 {
-    QFETCH(QString, action);
+    QFETCH(QString, element);
     QFETCH(QString, page);
-    if (auto* entry = m_window->findChild<QAction*>(action)) {
+    if (auto* entry = m_window->findChild<QAction*>(element)) {
         entry->trigger();
     } else {
-        auto* label = m_window->findChild<QLabel*>(action);
+        auto* label = m_window->findChild<QLabel*>(element);
         QVERIFY(label);
         label->raise();
         QTest::mouseClick(label, Qt::LeftButton);

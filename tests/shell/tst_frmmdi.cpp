@@ -1,4 +1,5 @@
 #include "FakeDialogs.h"
+#include "PageRows.h"
 #include "ReportSource.h"
 #include "UrlCatcher.h"
 #include "WebPage.h"
@@ -140,22 +141,9 @@ void tst_frmMdi::printOpensTheReportModally()
 
 void tst_frmMdi::linksOpenTheirPages_data()
 {
-    QTest::addColumn<QString>("element");
-    QTest::addColumn<QString>("page");
-    QTest::newRow("mnuOnline") << "mnuOnline"
-                               << "help-web-page";
-    QTest::newRow("mnuVisit") << "mnuVisit"
-                              << "home-page";
-    QTest::newRow("mnuUpdate") << "mnuUpdate"
-                               << "download-web-page";
-    QTest::newRow("mnuDonate") << "mnuDonate"
-                               << "donate";
-    QTest::newRow("lblVeldaneBanner") << "lblVeldaneBanner"
-                                      << "home-page";
-    QTest::newRow("Picture1") << "Picture1"
-                              << "home-page";
-    QTest::newRow("lblFullBrand") << "lblFullBrand"
-                                  << "fully-branded";
+    orvella::testing::addPageRows({{"lblVeldaneBanner", "home-page"},
+                                   {"Picture1", "home-page"},
+                                   {"lblFullBrand", "fully-branded"}});
 }
 
 void tst_frmMdi::linksOpenTheirPages()
