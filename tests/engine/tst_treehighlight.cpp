@@ -1,3 +1,4 @@
+#include "DesignedHighlights.h"
 #include "TreeHighlight.h"
 
 #include <QTest>
@@ -20,28 +21,9 @@ void tst_TreeHighlight::everySign_data()
     QTest::addColumn<int>("one");
     QTest::addColumn<int>("two");
     QTest::addColumn<QString>("line");
-    const struct {
-        SignIndex sign;
-        const char* label;
-        int one, two;
-        const char* line;
-    } rows[] = {
-        {SignIndex::Capricorn, "lblCapricorn", 5, 7, "ln68"},
-        {SignIndex::Aquarius, "lblAquarius", 6, 8, "ln79"},
-        {SignIndex::Pisces, "lblPisces", 6, 9, "ln710"},
-        {SignIndex::Aries, "lblAries", 1, 5, "ln26"},
-        {SignIndex::Taurus, "lblTaurus", 1, 3, "ln24"},
-        {SignIndex::Gemini, "lblGemini", 2, 5, "ln36"},
-        {SignIndex::Cancer, "lblCancer", 2, 4, "ln35"},
-        {SignIndex::Leo, "lblLeo", 3, 4, "ln45"},
-        {SignIndex::Virgo, "lblVirgo", 3, 5, "ln46"},
-        {SignIndex::Libra, "lblLibra", 4, 5, "ln56"},
-        {SignIndex::Scorpio, "lblScorpio", 5, 6, "ln67"},
-        {SignIndex::Sagittarius, "lblSagittarius", 5, 8, "ln69"},
-    };
-    for (const auto& r : rows)
-        QTest::newRow(r.label) << toInt(r.sign) << QString::fromLatin1(r.label) << r.one << r.two
-                               << QString::fromLatin1(r.line);
+    for (const auto& r : testing::DesignedHighlights)
+        QTest::newRow(r.caption) << toInt(r.sign) << QString::fromLatin1(r.caption) << r.one
+                                 << r.two << QString::fromLatin1(r.line);
 }
 
 void tst_TreeHighlight::everySign()

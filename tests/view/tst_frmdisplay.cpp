@@ -1,6 +1,7 @@
 // The reading view: its initial state, the layout of the three panes, a reading of every
 // sign with its highlight, auto-sized and wrapping labels, text boxes and tabs.
 
+#include "DesignedHighlights.h"
 #include "PictureBox.h"
 #include "TextTable.h"
 #include "Twips.h"
@@ -16,6 +17,7 @@
 
 using namespace orvella;
 using namespace viewtest;
+using namespace orvella::testing;
 
 namespace {
 
@@ -132,29 +134,6 @@ constexpr DesignedCaption DesignedCaptions[] = {
     {"picSplitThree", "Path Associated With Your Sun Sign", 2400, 3000, 0, 240},
     {"picSplitThree", "Move Your Mouse Over The Sephiroths To Know More About Sephiroths", 480,
      6720, 0, 240},
-};
-
-// The highlight of each sign as designed: card caption, the two circles, the path line.
-struct DesignedHighlight {
-    SignIndex sign;
-    const char* caption;
-    int one, two;
-    const char* line;
-};
-
-constexpr DesignedHighlight DesignedHighlights[] = {
-    {SignIndex::Capricorn, "lblCapricorn", 5, 7, "ln68"},
-    {SignIndex::Aquarius, "lblAquarius", 6, 8, "ln79"},
-    {SignIndex::Pisces, "lblPisces", 6, 9, "ln710"},
-    {SignIndex::Aries, "lblAries", 1, 5, "ln26"},
-    {SignIndex::Taurus, "lblTaurus", 1, 3, "ln24"},
-    {SignIndex::Gemini, "lblGemini", 2, 5, "ln36"},
-    {SignIndex::Cancer, "lblCancer", 2, 4, "ln35"},
-    {SignIndex::Leo, "lblLeo", 3, 4, "ln45"},
-    {SignIndex::Virgo, "lblVirgo", 3, 5, "ln46"},
-    {SignIndex::Libra, "lblLibra", 4, 5, "ln56"},
-    {SignIndex::Scorpio, "lblScorpio", 5, 6, "ln67"},
-    {SignIndex::Sagittarius, "lblSagittarius", 5, 8, "ln69"},
 };
 
 constexpr const char* ZodiacCaptionNames[] = {
