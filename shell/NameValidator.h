@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QValidator>
+#include <optional>
 
 namespace orvella {
 
-// The name box takes only the letters A-Z and blanks, lowercase letters turned into capitals.
-// As a validator it sees every way text enters the box (typing, paste, drop, input methods);
-// an insertion holding anything else is refused whole, and refused() reports it once.
+// The key filter of the name box: a lowercase letter becomes its capital, capitals and the
+// blank pass, and anything else is refused (no character).
+std::optional<QChar> txtName_KeyPress(QChar c);
+
+// The name box's filter applied to every insertion. As a validator it sees every way text enters
+// the box (typing, paste, drop, input methods); an insertion holding anything else is refused
+// whole, and refused() reports it once.
 class NameValidator : public QValidator {
     Q_OBJECT
 

@@ -210,7 +210,7 @@ void frmMain::buildControls()
     auto* cmdExit = new QPushButton(text("&Exit"), bottomStrip);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     cmdExit->setGeometry(twipsRect(6360, 360, 975, 375));
-    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
 
     for (QPushButton* button : {static_cast<QPushButton*>(cmdOpen), cmdProceed, cmdExit}) {
         makeFlatButton(button, button == cmdProceed ? 9 : 8.25);
@@ -233,7 +233,7 @@ void frmMain::buildMenus()
                  [this] { cmdProceed_Click(); });
     addMenuEntry(file, this, "mnuOpenPreviouslySavedKabbalah",
                  "Open Previously Saved Orvella Reading", [this] { cmdOpen_Click(); });
-    addMenuEntry(file, this, "mnuExit", "E&xit", [this] { close(); });
+    addMenuEntry(file, this, "mnuExit", "E&xit", [this] { cmdExit_Click(); });
     addHelpAndDonateMenus(this, "mnuHelp1", "mnuHelp2");
 }
 
@@ -377,10 +377,20 @@ void frmMain::CoBrand_Randomize(double r)
     }
 }
 
+void frmMain::cmdExit_Click()
+{
+    close();
+}
+
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    // Form_Unload: closing the input window ends the program.
     event->accept();
+    Form_Unload();
+}
+
+void frmMain::Form_Unload()
+{
+    // Closing the input window, by any way, ends the program.
     EndApplication();
 }
 

@@ -31,6 +31,7 @@ public:
     bool ValidateBirthInput();
     void cmdProceed_Click();
     void cmdOpen_Click();
+    void cmdExit_Click();
 
     // The Open action puts saved entries back through these.
     void setName(const QString& name);
@@ -51,6 +52,7 @@ protected:
 
 private:
     void Form_Load(SettingsStore& settings);
+    void Form_Unload();
     void buildControls();
     void buildMenus();
     void showReadingFrame();

@@ -199,7 +199,12 @@ void frmMdi::cmdMdiExit_Click()
 void frmMdi::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    // MDIForm_Unload: only Back goes on; every other way of closing ends the program.
+    MDIForm_Unload();
+}
+
+void frmMdi::MDIForm_Unload()
+{
+    // Only Back goes on; every other way of closing the frame ends the program.
     if (!m_closingForBack)
         EndApplication();
 }

@@ -38,6 +38,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void MDIForm_Unload();
     void buildStrips();
     void buildMenus();
 
