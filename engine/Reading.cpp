@@ -83,31 +83,81 @@ QString text(const char* value)
     return QString::fromLatin1(value);
 }
 
-// The twelve values a sphere shows, whichever end of the path it is on.
-struct SphereValues {
-    QString head, desc, angelDesc, position, ruler, archangel, luckyDay, color, wood, keyword,
-        metal, cardName, cardDesc;
-    PictureRef card;
+// The fifteen fields of one end of the path; the two ends are filled alike.
+struct SphereFields {
+    QString Reading::*head;
+    QString Reading::*sign;
+    QString Reading::*position;
+    QString Reading::*ruler;
+    QString Reading::*archangel;
+    QString Reading::*luckyDay;
+    QString Reading::*color;
+    QString Reading::*wood;
+    QString Reading::*keyword;
+    QString Reading::*metal;
+    QString Reading::*sphereDesc;
+    QString Reading::*angelDesc;
+    QString Reading::*cardName;
+    PictureRef Reading::*card;
+    QString Reading::*cardDesc;
+    PictureListId cardList;
 };
 
-SphereValues sphereValues(SphereIndex sphere, const KnowledgeTexts& knowledge,
-                          PictureListId cardList, const char* cardTextKey)
+constexpr SphereFields SphereOne{&Reading::lblOneSphereHead,
+                                 &Reading::lblOneSphereSign,
+                                 &Reading::lblOnePositionInTreeOfLife,
+                                 &Reading::lblOnePlanetaryRuler,
+                                 &Reading::lblOneArchangel,
+                                 &Reading::lblOneLuckyDay,
+                                 &Reading::lblOneColor,
+                                 &Reading::lblOneWood,
+                                 &Reading::lblOneKeyword,
+                                 &Reading::lblOneMetal,
+                                 &Reading::txtOneSphereDesc,
+                                 &Reading::txtOneAngelDesc,
+                                 &Reading::lbSephirothSOneCardName,
+                                 &Reading::PicOneSephirothsCard,
+                                 &Reading::txtOneSephriothCardDesc,
+                                 PictureListId::IMGSephirothsOneCard};
+
+constexpr SphereFields SphereTwo{&Reading::lblTwoSphereHead,
+                                 &Reading::lblTwoSphereSign,
+                                 &Reading::lblTwoPositionInTreeOfLife,
+                                 &Reading::lblTwoPlanetaryRuler,
+                                 &Reading::lblTwoArchangel,
+                                 &Reading::lblTwoLuckyDay,
+                                 &Reading::lblTwoColor,
+                                 &Reading::lblTwoWood,
+                                 &Reading::lblTwoKeyword,
+                                 &Reading::lblTwoMetal,
+                                 &Reading::txtTwoSphereDesc,
+                                 &Reading::txtTwoAngelDesc,
+                                 &Reading::lbSephirothSTwoCardName,
+                                 &Reading::PicTwoSephirothsCard,
+                                 &Reading::txtTwoSephriothCardDesc,
+                                 PictureListId::IMGSephirothsTwoCard};
+
+// Every value depends on the sphere alone, but for the card text, which a sign may choose.
+void fillSphere(Reading& r, const SphereFields& f, SphereIndex sphere,
+                const KnowledgeTexts& knowledge, const char* cardTextKey)
 {
     const SphereRow& row = sphereRow(sphere);
-    return {text(row.name),
-            knowledge.sphere(sphere),
-            knowledge.archangel(row.archangelText),
-            text(row.position),
-            text(row.ruler),
-            text(row.archangel),
-            text(row.luckyDay),
-            text(row.color),
-            text(row.wood),
-            text(row.keyword),
-            text(row.metal),
-            text(row.cardName),
-            TextTable::get(TextTableId::SphereCards).text(text(cardTextKey)),
-            {cardList, row.cardPicture}};
+    r.*f.head = text(row.name);
+    r.*f.sphereDesc = knowledge.sphere(sphere);
+    r.*f.angelDesc = knowledge.archangel(row.archangelText);
+    r.*f.sign = text(row.name);
+    r.*f.position = text(row.position);
+    r.*f.ruler = text(row.ruler);
+    r.*f.archangel = text(row.archangel);
+    r.*f.luckyDay = text(row.luckyDay);
+    r.*f.color = text(row.color);
+    r.*f.wood = text(row.wood);
+    r.*f.keyword = text(row.keyword);
+    r.*f.metal = text(row.metal);
+    r.*f.card = {f.cardList, row.cardPicture};
+    r.*f.cardDesc = TextTable::get(TextTableId::SphereCards)
+                        .text(text(cardTextKey ? cardTextKey : row.cardTextKey));
+    r.*f.cardName = text(row.cardName);
 }
 
 } // namespace
@@ -116,44 +166,15 @@ Reading BuildReading(SignIndex sign, const KnowledgeTexts& knowledgeTexts)
 {
     const SignRow& row = signRow(sign);
     const QString key = signName(sign);
-    const SphereValues one =
-        sphereValues(row.sphereOne, knowledgeTexts, PictureListId::IMGSephirothsOneCard,
-                     sphereRow(row.sphereOne).cardTextKey);
-    const SphereValues two = sphereValues(
-        row.sphereTwo, knowledgeTexts, PictureListId::IMGSephirothsTwoCard,
-        row.sphereTwoCardTextKey ? row.sphereTwoCardTextKey : sphereRow(row.sphereTwo).cardTextKey);
-
     Reading r;
-    r.lblOneSphereHead = one.head;
-    r.txtOneSphereDesc = one.desc;
-    r.txtOneAngelDesc = one.angelDesc;
-    r.lblOneSphereSign = one.head;
-    r.lblOnePositionInTreeOfLife = one.position;
-    r.lblOnePlanetaryRuler = one.ruler;
-    r.lblOneArchangel = one.archangel;
-    r.lblOneLuckyDay = one.luckyDay;
-    r.lblOneColor = one.color;
-    r.lblOneWood = one.wood;
-    r.lblOneKeyword = one.keyword;
-    r.lblOneMetal = one.metal;
-
-    r.lblTwoSphereHead = two.head;
-    r.txtTwoSphereDesc = two.desc;
-    r.txtTwoAngelDesc = two.angelDesc;
-    r.lblTwoSphereSign = two.head;
-    r.lblTwoPositionInTreeOfLife = two.position;
-    r.lblTwoPlanetaryRuler = two.ruler;
-    r.lblTwoArchangel = two.archangel;
-    r.lblTwoLuckyDay = two.luckyDay;
-    r.lblTwoColor = two.color;
-    r.lblTwoWood = two.wood;
-    r.lblTwoKeyword = two.keyword;
-    r.lblTwoMetal = two.metal;
+    fillSphere(r, SphereOne, row.sphereOne, knowledgeTexts, nullptr);
+    fillSphere(r, SphereTwo, row.sphereTwo, knowledgeTexts, row.sphereTwoCardTextKey);
 
     r.lblPathName = text(row.pathName);
     r.txtPathDecs = knowledgeTexts.path(sign);
     r.lblHebrewLetter = text(row.hebrewLetter);
-    r.lblLocation = QStringLiteral("Connecting path between %1 and %2").arg(one.head, two.head);
+    r.lblLocation = QStringLiteral("Connecting path between %1 and %2")
+                        .arg(r.lblOneSphereHead, r.lblTwoSphereHead);
     r.lblCorrespondingPlanet = text(row.planet);
     r.lblYetsiraticAttribution = text(row.yetsiraticAttribution);
     r.lblColor = text(row.color);
@@ -166,13 +187,6 @@ Reading BuildReading(SignIndex sign, const KnowledgeTexts& knowledgeTexts)
     r.picPathsCard = {PictureListId::IMGPathsCard, row.pathsCardPicture};
     r.txtAboutYourPathsCards = TextTable::get(TextTableId::Cards).text(key);
     r.lblPathsCardName = text(row.pathsCardName);
-
-    r.PicOneSephirothsCard = one.card;
-    r.PicTwoSephirothsCard = two.card;
-    r.txtOneSephriothCardDesc = one.cardDesc;
-    r.txtTwoSephriothCardDesc = two.cardDesc;
-    r.lbSephirothSOneCardName = one.cardName;
-    r.lbSephirothSTwoCardName = two.cardName;
 
     r.lblCorrespondingRuneStone = text(row.runeStone);
     r.lblKeywards = text(row.keywords);

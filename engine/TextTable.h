@@ -27,7 +27,6 @@ public:
 
     // The text under the key, or its parts joined; empty when the key is unknown.
     QString text(const QString& key) const;
-    qsizetype size() const { return m_texts.size(); }
 
 private:
     QHash<QString, QString> m_texts;
