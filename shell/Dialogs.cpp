@@ -8,39 +8,46 @@ namespace orvella {
 
 namespace {
 
+QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
+                                        QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, ApplicationTitle, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString chooseFile(QWidget* parent, const FileDialogSetup& setup,
+                   QFileDialog::AcceptMode acceptMode, QFileDialog::FileMode fileMode)
+{
+    QFileDialog dialog(parent, setup.title, QString(), setup.filter);
+    dialog.setAcceptMode(acceptMode); // saving asks before replacing an existing file
+    dialog.setFileMode(fileMode);
+    dialog.setDefaultSuffix(setup.defaultSuffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 class QtDialogBackend final : public DialogBackend {
 public:
     void message(QWidget* parent, const QString& text, QMessageBox::Icon icon) override
     {
-        QMessageBox box(icon, ApplicationTitle, text, QMessageBox::Ok, parent);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        showMessage(parent, text, icon, QMessageBox::Ok);
     }
 
     bool question(QWidget* parent, const QString& text) override
     {
-        QMessageBox box(QMessageBox::Information, ApplicationTitle, text,
-                        QMessageBox::Yes | QMessageBox::No, parent);
-        box.setTextFormat(Qt::PlainText);
-        return box.exec() == QMessageBox::Yes;
+        return showMessage(parent, text, QMessageBox::Information,
+                           QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
 
     QString saveFileName(QWidget* parent, const FileDialogSetup& setup) override
     {
-        QFileDialog dialog(parent, setup.title, QString(), setup.filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix(setup.defaultSuffix);
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+        return chooseFile(parent, setup, QFileDialog::AcceptSave, QFileDialog::AnyFile);
     }
 
     QString openFileName(QWidget* parent, const FileDialogSetup& setup) override
     {
-        QFileDialog dialog(parent, setup.title, QString(), setup.filter);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setDefaultSuffix(setup.defaultSuffix);
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+        return chooseFile(parent, setup, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
     }
 
     bool print(QWidget* parent, QPrinter& printer, bool hasSelection) override
