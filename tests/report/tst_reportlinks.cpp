@@ -74,6 +74,23 @@ struct LinkBox {
     }
 };
 
+// The report window of the ANNA example, shown, with the point over the n-th site address.
+struct ShownReport {
+    frmSave window{annaSource()};
+    QTextEdit* box = reportBox(window);
+    QWidget* viewport = box->viewport();
+
+    bool show()
+    {
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
+    }
+    QPoint onSite(int occurrence = 0) const
+    {
+        return pointAt(box, positionOf(box, Site.toString(), occurrence) + 5);
+    }
+};
+
 } // namespace
 
 class tst_ReportLinks : public QObject {
@@ -103,10 +120,9 @@ void tst_ReportLinks::leftPressOnTheSiteAddressOpensIt()
 {
     QFETCH(int, occurrence);
     UrlCatcher browser;
-    frmSave window(annaSource());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTextEdit* box = reportBox(window);
+    ShownReport report;
+    QVERIFY(report.show());
+    QTextEdit* box = report.box;
     const int address = positionOf(box, Site.toString(), occurrence);
     QVERIFY(address > 0);
     QCOMPARE(positionOf(box, Site.toString(), 2), -1);
@@ -127,12 +143,11 @@ void tst_ReportLinks::leftPressOnTheSiteAddressOpensIt()
 void tst_ReportLinks::otherMouseEventsOpenNothing()
 {
     UrlCatcher browser;
-    frmSave window(annaSource());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTextEdit* box = reportBox(window);
-    const QPoint onLink = pointAt(box, positionOf(box, Site.toString()) + 5);
-    QWidget* viewport = box->viewport();
+    ShownReport report;
+    QVERIFY(report.show());
+    QTextEdit* box = report.box;
+    QWidget* viewport = report.viewport;
+    const QPoint onLink = report.onSite();
 
     send(viewport, QEvent::MouseMove, onLink, Qt::NoButton, 1000);
     QCOMPARE(viewport->cursor().shape(), Qt::BitmapCursor); // the hand over a link
@@ -144,19 +159,17 @@ void tst_ReportLinks::otherMouseEventsOpenNothing()
     QTest::mouseMove(viewport, onLink + QPoint(1, 0));
     QVERIFY(browser.urls.isEmpty());
 
-    send(viewport, QEvent::MouseMove, QPoint(5, box->viewport()->height() - 5), Qt::NoButton, 5000);
+    send(viewport, QEvent::MouseMove, QPoint(5, viewport->height() - 5), Qt::NoButton, 5000);
     QCOMPARE(viewport->cursor().shape(), Qt::IBeamCursor);
 }
 
 void tst_ReportLinks::secondPressOfADoubleClickOpensNothing()
 {
     UrlCatcher browser;
-    frmSave window(annaSource());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTextEdit* box = reportBox(window);
-    const QPoint onLink = pointAt(box, positionOf(box, Site.toString()) + 5);
-    QWidget* viewport = box->viewport();
+    ShownReport report;
+    QVERIFY(report.show());
+    QWidget* viewport = report.viewport;
+    const QPoint onLink = report.onSite();
 
     // Qt delivers a double click as press, release, press, double-click, release.
     send(viewport, QEvent::MouseButtonPress, onLink, Qt::LeftButton, 10000);
