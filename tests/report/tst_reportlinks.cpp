@@ -145,7 +145,6 @@ void tst_ReportLinks::otherMouseEventsOpenNothing()
     UrlCatcher browser;
     ShownReport report;
     QVERIFY(report.show());
-    QTextEdit* box = report.box;
     QWidget* viewport = report.viewport;
     const QPoint onLink = report.onSite();
 
