@@ -36,12 +36,4 @@ const QStringList& yearEntries()
     return years;
 }
 
-bool isValidName(QStringView name)
-{
-    for (QChar c : name)
-        if (c != u' ' && (c < u'A' || c > u'Z'))
-            return false;
-    return true;
-}
-
 } // namespace orvella

@@ -10,7 +10,4 @@ const QStringList& dayEntries();
 const QStringList& monthEntries();
 const QStringList& yearEntries();
 
-// Whether the name holds only capitals A-Z and blanks, as the name box lets through.
-bool isValidName(QStringView name);
-
 } // namespace orvella

@@ -1,5 +1,6 @@
 #include "ReportComposition.h"
 
+#include "Look.h"
 #include "WebPage.h"
 
 #include <QTextBlock>
@@ -116,15 +117,15 @@ QTextCharFormat reportCharFormat(ReportStyle style)
         break;
     case ReportStyle::LabelStyle:
         format.setFontWeight(QFont::Bold);
-        format.setForeground(QColor(0, 0, 0));
+        format.setForeground(QColor(Black));
         break;
     case ReportStyle::ValueStyle:
         format.setFontWeight(QFont::Normal);
-        format.setForeground(QColor(128, 0, 0));
+        format.setForeground(QColor(DarkRed));
         break;
     case ReportStyle::HeadingStyle:
         format.setFontWeight(QFont::Bold);
-        format.setForeground(QColor(255, 0, 0));
+        format.setForeground(QColor(Red));
         break;
     }
     return format;

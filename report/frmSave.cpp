@@ -1,8 +1,8 @@
 #include "frmSave.h"
 
 #include "Dialogs.h"
-#include "Fonts.h"
 #include "LinkLabel.h"
+#include "Look.h"
 #include "ReportComposition.h"
 #include "ReportFile.h"
 #include "ReportPrinting.h"
@@ -29,9 +29,9 @@ namespace {
 
 constexpr double ClientWidth = 7680;
 constexpr double ClientHeight = 7575;
-// The window's ground is the program's peach, its captions maroon (RGB(64, 0, 0)).
-const QColor& Background = Peach;
-const QColor& CaptionText = Maroon;
+// The window's ground is the program's peach, its captions maroon.
+constexpr QRgb Background = Peach;
+constexpr QRgb CaptionText = Maroon;
 
 enum class Style {
     BoxedCaption, // a link caption on a white ground
@@ -68,7 +68,7 @@ QWidget* makeCaption(const Control& control, QWidget* parent)
     caption->setAlignment(Qt::AlignCenter);
     caption->setWordWrap(control.style == Style::Caption);
     if (control.style == Style::BoxedCaption)
-        setColors(caption, CaptionText, Qt::white);
+        setColors(caption, CaptionText, White);
     else
         setColors(caption, CaptionText);
     QObject::connect(caption, &LinkLabel::clicked, caption,
@@ -88,8 +88,8 @@ QTextEdit* makeRichTextBox(QWidget* parent)
     box->setAcceptRichText(false);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Base, QColor(White));
+    palette.setColor(QPalette::Text, QColor(Black));
     box->setPalette(palette);
     return box;
 }
@@ -110,11 +110,11 @@ frmSave::frmSave(ReportSource source, QWidget* parent)
     , m_source(std::move(source))
 {
     setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(QStringLiteral("Orvella v1.25"));
+    setWindowTitle(WindowTitle);
     setModal(true);
     setFixedSize(twipsSize(ClientWidth, ClientHeight));
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Background);
+    palette.setColor(QPalette::Window, QColor(Background));
     setPalette(palette);
     setAutoFillBackground(true);
 

@@ -31,7 +31,7 @@ const QRegularExpression& addressPattern()
     // An address starts with a scheme or with "www." where a word does not go on, and runs
     // to the next blank, quote or angle bracket.
     static const QRegularExpression pattern(
-        QStringLiteral(R"((?<![\w@.])(?:https?://|www\.)[^\s<>"]+)"),
+        QStringLiteral(R"((?<![\w@.])(https?://|www\.)[^\s<>"]+)"),
         QRegularExpression::CaseInsensitiveOption);
     return pattern;
 }
@@ -257,7 +257,7 @@ private:
         while (matches.hasNext()) {
             const QRegularExpressionMatch match = matches.next();
             const qsizetype length = trimmedLength(match.capturedView());
-            if (length <= 4) // "www." alone is no address
+            if (length <= match.capturedLength(1)) // a scheme or "www." alone is no address
                 continue;
             const QString address = text.mid(match.capturedStart(), length);
             spans.push_back({block.position() + static_cast<int>(match.capturedStart()),

@@ -1,28 +1,22 @@
 #include "NameValidator.h"
 
+#include "BirthInputRules.h"
+
 namespace orvella {
 
 std::optional<QChar> txtName_KeyPress(QChar c)
 {
-    if (c >= u'a' && c <= u'z')
-        return QChar(c.unicode() - 32);
-    if (c == u' ' || (c >= u'A' && c <= u'Z'))
-        return c;
-    return std::nullopt;
+    return nameCharacter(c);
 }
 
 QValidator::State NameValidator::validate(QString& input, int& /*pos*/) const
 {
-    QString filtered = input;
-    for (QChar& c : filtered) {
-        const std::optional<QChar> taken = txtName_KeyPress(c);
-        if (!taken) {
-            emit refused();
-            return Invalid;
-        }
-        c = *taken;
+    std::optional<QString> name = nameUnderRule(input);
+    if (!name) {
+        emit refused();
+        return Invalid;
     }
-    input = filtered;
+    input = std::move(*name);
     return Acceptable;
 }
 

@@ -5,8 +5,7 @@
 
 namespace orvella {
 
-// The key filter of the name box: a lowercase letter becomes its capital, capitals and the
-// blank pass, and anything else is refused (no character).
+// The key filter of the name box: the name rule of engine/BirthInputRules.h for one key.
 std::optional<QChar> txtName_KeyPress(QChar c);
 
 // The name box's filter applied to every insertion. As a validator it sees every way text enters

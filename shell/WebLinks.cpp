@@ -1,7 +1,7 @@
 #include "WebLinks.h"
 
-#include "Fonts.h"
 #include "LinkLabel.h"
+#include "Look.h"
 #include "WebPage.h"
 #include "frmAbout.h"
 
@@ -36,7 +36,7 @@ BrandBanners addBrandBanners(QWidget* strip, const QRect& geometry)
         banner->setGeometry(geometry);
         banner->setWordWrap(true);
         banner->setFont(verdana(8.25, true, true));
-        setColors(banner, QColor(0, 0, 255), Peach); // opaque: only the one in front is seen
+        setColors(banner, Blue, Peach); // opaque: only the one in front is seen
     }
     QObject::connect(banners.cobrand, &LinkLabel::clicked, strip,
                      [] { OpenWebPage(WebPages::CoBrand); });

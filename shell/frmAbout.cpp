@@ -1,7 +1,7 @@
 #include "frmAbout.h"
 
-#include "Fonts.h"
 #include "LinkLabel.h"
+#include "Look.h"
 #include "Twips.h"
 #include "WebPage.h"
 #include "WindowPlacement.h"
@@ -29,11 +29,11 @@ const std::array<TextRow, 3> Texts{{
     {"Label1", 360, 960, 5505, 855,
      "Orvella is a mystic software that correlates the Kabbalah Tree of life with the Rune "
      "Stones. This correlation is calculated on the basis of the date of birth of a person.",
-     Qt::black, 8.25, false},
+     Black, 8.25, false},
     {"Label3", 360, 2520, 5445, 675,
      "Home Business Opportunity. Start your own Internet business and make money online. Get "
      "this software fully branded for your website. ",
-     Qt::black, 8.25, true},
+     Black, 8.25, true},
 }};
 
 } // namespace
@@ -42,7 +42,7 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Orvella v1.25"));
+    setWindowTitle(WindowTitle);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twipsSize(5925, 4170));

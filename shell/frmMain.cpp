@@ -2,11 +2,12 @@
 
 #include "Application.h"
 #include "BirthDateLists.h"
+#include "BirthInputRules.h"
 #include "CoBrand.h"
 #include "Dialogs.h"
-#include "Fonts.h"
 #include "KnowledgeTexts.h"
 #include "LinkLabel.h"
+#include "Look.h"
 #include "NameValidator.h"
 #include "Reading.h"
 #include "ReportFile.h"
@@ -64,9 +65,9 @@ const std::array<LabelRow, 8> Labels{{
     {"Label3", Container::MiddlePanel, 240, 120, 7095, 615,
      "Welcome to Orvella. This software aims to give you a better idea about the relationship "
      "of your sun sign with the Kabbalah Tree of Life, Tarot Cards and Runes Stones.",
-     QColor(255, 255, 0), 9, Qt::AlignHCenter | Qt::AlignTop},
+     Yellow, 9, Qt::AlignHCenter | Qt::AlignTop},
     {"Label4", Container::MiddlePanel, 120, 855, 7215, 435,
-     "Enter Your Name and Date of Birth and Get Your Orvella Reading.", QColor(0, 255, 255), 9,
+     "Enter Your Name and Date of Birth and Get Your Orvella Reading.", Cyan, 9,
      Qt::AlignHCenter | Qt::AlignTop},
     {"Label1", Container::Details, 240, 330, 0, 240, "Name", Maroon, 9, Qt::AlignLeft},
     {"Label5", Container::Details, 1785, 840, 0, 240, "Date", Maroon, 8.25, Qt::AlignLeft},
@@ -102,7 +103,7 @@ frmMain::frmMain(SettingsStore& settings, QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Orvella v1.25"));
+    setWindowTitle(WindowTitle);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     buildControls();
@@ -261,19 +262,18 @@ bool frmMain::ValidateBirthInput()
         m_txtName->setFocus();
         return false;
     }
-    const int year = m_cboYear->currentText().toInt();
-    const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    const int month = m_cboMonth->currentIndex();
-    const int day = m_cboDate->currentIndex();
-    if (month == 1 && day >= (leapYear ? 29 : 28)) {
+    switch (dateRefusal(m_cboMonth->currentIndex(), m_cboDate->currentIndex(),
+                        m_cboYear->currentText().toInt())) {
+    case DateRefusal::None:
+        return true;
+    case DateRefusal::February:
         Dialogs::information(this, text(FebruaryRefused));
         return false;
-    }
-    if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30) {
+    case DateRefusal::ThirtyDayMonth:
         Dialogs::information(this, text(ThirtyDayMonthRefused));
         return false;
     }
-    return true;
+    return false;
 }
 
 void frmMain::cmdProceed_Click()

@@ -1,9 +1,9 @@
 #include "frmMdi.h"
 
 #include "Application.h"
-#include "Fonts.h"
 #include "HandCursor.h"
 #include "LinkLabel.h"
+#include "Look.h"
 #include "Twips.h"
 #include "WebLinks.h"
 #include "WebPage.h"
@@ -58,7 +58,7 @@ frmMdi::frmMdi(std::function<ReportSource()> reportSource, QWidget* parent)
     , m_reportSource(std::move(reportSource))
 {
     setObjectName(QStringLiteral("frmMdi"));
-    setWindowTitle(QStringLiteral("Orvella v1.25"));
+    setWindowTitle(WindowTitle);
     setAttribute(Qt::WA_DeleteOnClose);
     resize(twipsSize(11175, 8025));
     buildStrips();

@@ -17,7 +17,7 @@ trap 'rm -rf "$config"' EXIT
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     set -e
-    XDG_CONFIG_HOME="$1" build/release/shell/orvella &
+    XDG_CONFIG_HOME="$1" build/release/app/orvella &
     app=$!
     for _ in $(seq 50); do xdotool search --name "Orvella v1.25" >/dev/null 2>&1 && break; sleep 0.2; done
     sleep 1

@@ -1,5 +1,7 @@
 #include "PictureBox.h"
 
+#include "Look.h"
+
 #include <QPixmap>
 
 namespace orvella {
@@ -13,7 +15,7 @@ PictureBox::PictureBox(bool border, QWidget* parent)
         setFrameStyle(QFrame::Box | QFrame::Plain);
         setLineWidth(1);
         QPalette p = palette();
-        p.setColor(QPalette::WindowText, Qt::black);
+        p.setColor(QPalette::WindowText, QColor(Black));
         setPalette(p);
     }
 }

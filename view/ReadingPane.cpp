@@ -1,7 +1,7 @@
 #include "ReadingPane.h"
 
 #include "FittedLabel.h"
-#include "Fonts.h"
+#include "Look.h"
 #include "PictureBox.h"
 #include "Twips.h"
 
@@ -12,9 +12,9 @@ namespace orvella {
 
 namespace {
 
-constexpr QRgb PaneBackground = qRgb(64, 0, 0);
-constexpr QRgb SeparatorColor = qRgb(255, 192, 128);
-constexpr QRgb TextBoxBackground = qRgb(255, 192, 128);
+constexpr QRgb PaneBackground = Maroon;
+constexpr QRgb SeparatorColor = Peach;
+constexpr QRgb TextBoxBackground = Peach;
 
 enum class Kind { Fitted, Wrapped, LongText, TextBox, Picture };
 
@@ -32,42 +32,42 @@ Look lookOf(PaneStyle style)
     using enum PaneStyle;
     switch (style) {
     case Caption:
-        return {Kind::Fitted, qRgb(128, 128, 255), 8.25, true, true};
+        return {Kind::Fitted, Lavender, 8.25, true, true};
     case CaptionLarge:
-        return {Kind::Fitted, qRgb(128, 128, 255), 9.75, true, true};
+        return {Kind::Fitted, Lavender, 9.75, true, true};
     case RuneCaption:
-        return {Kind::Fitted, qRgb(255, 255, 255), 8.25, true, true};
+        return {Kind::Fitted, White, 8.25, true, true};
     case Value:
-        return {Kind::Fitted, qRgb(255, 128, 0), 8.25, true, false};
+        return {Kind::Fitted, Orange, 8.25, true, false};
     case ValueLarge:
-        return {Kind::Fitted, qRgb(255, 128, 0), 9.75, true, true};
+        return {Kind::Fitted, Orange, 9.75, true, true};
     case CardName:
-        return {Kind::Fitted, qRgb(255, 255, 0), 9.75, true, false};
+        return {Kind::Fitted, Yellow, 9.75, true, false};
     case RuneValue:
-        return {Kind::Fitted, qRgb(255, 255, 0), 8.25, true, false};
+        return {Kind::Fitted, Yellow, 8.25, true, false};
     case SphereHead:
-        return {Kind::Fitted, qRgb(0, 255, 255), 9.75, true, true};
+        return {Kind::Fitted, Cyan, 9.75, true, true};
     case WrappedCaption:
-        return {Kind::Wrapped, qRgb(128, 128, 255), 8.25, true, true};
+        return {Kind::Wrapped, Lavender, 8.25, true, true};
     case WrappedRuneValue:
-        return {Kind::Wrapped, qRgb(255, 255, 0), 8.25, true, false};
+        return {Kind::Wrapped, Yellow, 8.25, true, false};
     case PathName:
-        return {Kind::Fitted, qRgb(0, 255, 0), 9.75, true, true};
+        return {Kind::Fitted, Green, 9.75, true, true};
     case HoverName:
-        return {Kind::Fitted, qRgb(255, 0, 255), 9.0, true, true};
+        return {Kind::Fitted, Magenta, 9.0, true, true};
     case HoverInvitation:
-        return {Kind::Fitted, qRgb(255, 0, 255), 9.75, true, false};
+        return {Kind::Fitted, Magenta, 9.75, true, false};
     case LongText:
-        return {Kind::LongText, qRgb(255, 255, 128), 8.25, true, false};
+        return {Kind::LongText, PaleYellow, 8.25, true, false};
     case TextBox:
-        return {Kind::TextBox, qRgb(64, 0, 0), 8.25, true, false};
+        return {Kind::TextBox, Maroon, 8.25, true, false};
     case TextBoxRegular:
-        return {Kind::TextBox, qRgb(64, 0, 0), 8.25, false, false};
+        return {Kind::TextBox, Maroon, 8.25, false, false};
     case Picture:
     case PictureBorderless:
-        return {Kind::Picture, qRgb(0, 0, 0), 8.25, false, false};
+        return {Kind::Picture, Black, 8.25, false, false};
     }
-    return {Kind::Fitted, qRgb(0, 0, 0), 8.25, false, false};
+    return {Kind::Fitted, Black, 8.25, false, false};
 }
 
 QString textOf(const char* text)
@@ -164,7 +164,7 @@ ReadingPane::ReadingPane(int paneIndex, QWidget* parent)
     setObjectName(QString::fromLatin1(m_layout.name));
     setAccessibleName(QString::fromLatin1(m_layout.tabCaption));
     setFixedSize(twipsSize(m_layout.width, m_layout.height));
-    setColors(this, QColor(Qt::white), QColor::fromRgb(PaneBackground));
+    setColors(this, White, PaneBackground);
 
     int captionNumber = 1;
     for (int i = 0; i < paneIndex; ++i)
@@ -187,7 +187,7 @@ void ReadingPane::paintEvent(QPaintEvent*)
     if (!m_layout.separator)
         return;
     QPainter painter(this);
-    painter.setPen(QPen(QColor::fromRgb(SeparatorColor), 1));
+    painter.setPen(QPen(QColor(SeparatorColor), 1));
     const PaneSeparator& line = *m_layout.separator;
     painter.drawLine(twipsPoint(line.fromX, line.y), twipsPoint(line.toX, line.y));
 }

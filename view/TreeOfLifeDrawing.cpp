@@ -3,7 +3,7 @@
 #include "DrawingCircle.h"
 #include "DrawingLine.h"
 #include "FittedLabel.h"
-#include "Fonts.h"
+#include "Look.h"
 #include "SphereCaption.h"
 #include "TreeOfLifeLayout.h"
 #include "Twips.h"
@@ -14,13 +14,13 @@ namespace orvella {
 
 namespace {
 
-const QColor Background(64, 0, 0);
-const QColor ShapeGrey(64, 64, 64);
-const QColor DaatOutline(0, 255, 255);
-const QColor LeaderColor(139, 193, 119);
-const QColor SphereCaptionColor(0, 255, 255);
-const QColor PathLabelColor(0, 255, 0);
-const QColor ZodiacCaptionColor(255, 255, 255);
+constexpr QRgb Background = Maroon;
+constexpr QRgb ShapeGrey = DarkGrey;
+constexpr QRgb DaatOutline = Cyan;
+constexpr QRgb LeaderColor = SageGreen;
+constexpr QRgb SphereCaptionColor = Cyan;
+constexpr QRgb PathLabelColor = Green;
+constexpr QRgb ZodiacCaptionColor = White;
 
 QString utf8(const char* text)
 {
@@ -122,11 +122,6 @@ DrawingLine* TreeOfLifeDrawing::pathLine(const QString& name) const
         if (line->objectName() == name)
             return line;
     return nullptr;
-}
-
-QColor TreeOfLifeDrawing::baseColor()
-{
-    return ShapeGrey;
 }
 
 void TreeOfLifeDrawing::paintEvent(QPaintEvent*)

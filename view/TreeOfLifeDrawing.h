@@ -23,8 +23,6 @@ public:
     DrawingCircle* circle(int sphereIndex) const;
     DrawingLine* pathLine(const QString& name) const;
 
-    static QColor baseColor();
-
 signals:
     // The pointer moved inside the caption box of a sphere.
     void spherePointed(int sphereIndex);

@@ -4,7 +4,7 @@
 #include "DrawingCircle.h"
 #include "DrawingLine.h"
 #include "FittedLabel.h"
-#include "Fonts.h"
+#include "Look.h"
 #include "PictureBox.h"
 #include "PointerMoveWatcher.h"
 #include "ReadingPane.h"
@@ -30,9 +30,9 @@ constexpr QRect Frame2Geometry{60, 480, 5295, 7335}; // inside Frame1
 constexpr QRect TabsGeometry{5550, 0, 8535, 8415};
 constexpr int TabStripHeight = 600;
 
-const QColor WindowBackground(103, 182, 245);
-const QColor DrawingBackground(64, 0, 0);
-const QColor Frame1CaptionColor(255, 255, 0);
+constexpr QRgb WindowBackground = LightBlue;
+constexpr QRgb DrawingBackground = Maroon;
+constexpr QRgb Frame1CaptionColor = Yellow;
 
 // A rectangle designed in twips, in pixels.
 QRect pixelsOf(const QRect& r)
@@ -49,7 +49,7 @@ frmDisplay::frmDisplay(QWidget* parent)
     setAccessibleName(QStringLiteral("Reading"));
     setFixedSize(twipsSize(WindowSize.width(), WindowSize.height()));
     setFont(verdana(8.25));
-    setColors(this, QColor(Qt::black), WindowBackground);
+    setColors(this, Black, WindowBackground);
 
     buildTreeOfLife();
     buildTabs();

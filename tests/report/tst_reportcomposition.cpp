@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "Look.h"
 #include "ReportComposition.h"
 #include "ReportTestSupport.h"
 #include "Twips.h"

@@ -105,6 +105,8 @@ private slots:
     void disableTwiceDoesNothingTheSecondTime();
     void aLongLinkOpensWhole();
     void detectionFollowsTheText();
+    void whatIsALink_data();
+    void whatIsALink();
     void anotherBoxTakesLinkHandlingOver();
     void endsWithItsOwner();
 };
@@ -270,6 +272,36 @@ void tst_ReportLinks::detectionFollowsTheText()
     QCOMPARE(box.hrefAt(http), QString());
     QCOMPARE(box.hrefAt(http + 10), QString());
     QCOMPARE(box.hrefAt(www), QStringLiteral("http://www.orvella.org"));
+}
+
+void tst_ReportLinks::whatIsALink_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("address"); // the text that is a link; empty: none is
+    QTest::addColumn<QString>("href");
+
+    QTest::newRow("in brackets") << QStringLiteral("(see www.orvella.org)")
+                                 << QStringLiteral("www.orvella.org")
+                                 << QStringLiteral("http://www.orvella.org");
+    QTest::newRow("in square brackets")
+        << QStringLiteral("[https://orvella.org/a]") << QStringLiteral("https://orvella.org/a")
+        << QStringLiteral("https://orvella.org/a");
+    QTest::newRow("bare www") << QStringLiteral("at www.) or www..") << QString() << QString();
+    QTest::newRow("bare scheme") << QStringLiteral("at http://. or https://)") << QString()
+                                 << QString();
+}
+
+void tst_ReportLinks::whatIsALink()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, address);
+    QFETCH(QString, href);
+    LinkBox box(text);
+    const qsizetype start = address.isEmpty() ? text.size() : text.indexOf(address);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool inside = i >= start && i < start + address.size();
+        QCOMPARE(box.hrefAt(static_cast<int>(i)), inside ? href : QString());
+    }
 }
 
 void tst_ReportLinks::anotherBoxTakesLinkHandlingOver()

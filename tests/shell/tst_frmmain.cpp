@@ -201,22 +201,10 @@ void tst_frmMain::validation_data()
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("message"); // empty: accepted
 
-    const QString feb = QStringLiteral("February");
-    QTest::newRow("29 Feb 1900") << 29 << feb << 1900 << FebruaryRefused;
-    QTest::newRow("29 Feb 1904") << 29 << feb << 1904 << QString();
-    QTest::newRow("29 Feb 2000") << 29 << feb << 2000 << QString();
-    QTest::newRow("29 Feb 1901") << 29 << feb << 1901 << FebruaryRefused;
-    QTest::newRow("29 Feb 2001") << 29 << feb << 2001 << FebruaryRefused;
-    QTest::newRow("28 Feb 2001") << 28 << feb << 2001 << QString();
-    QTest::newRow("30 Feb 2000") << 30 << feb << 2000 << FebruaryRefused;
-    QTest::newRow("31 Feb 1999") << 31 << feb << 1999 << FebruaryRefused;
-    for (const char* month : {"April", "June", "September", "November"})
-        QTest::addRow("31 %s", month)
-            << 31 << QString::fromLatin1(month) << 1990 << ThirtyDayRefused;
-    QTest::newRow("30 April") << 30 << QStringLiteral("April") << 1990 << QString();
-    QTest::newRow("31 January") << 31 << QStringLiteral("January") << 1990 << QString();
-    QTest::newRow("31 March") << 31 << QStringLiteral("March") << 1990 << QString();
-    QTest::newRow("31 December 2050") << 31 << QStringLiteral("December") << 2050 << QString();
+    // Each refusal of the date rule with its own message (the rule itself is the engine's).
+    QTest::newRow("29 Feb 1900") << 29 << QStringLiteral("February") << 1900 << FebruaryRefused;
+    QTest::newRow("31 April") << 31 << QStringLiteral("April") << 1990 << ThirtyDayRefused;
+    QTest::newRow("29 Feb 2000") << 29 << QStringLiteral("February") << 2000 << QString();
 }
 
 void tst_frmMain::validation()

@@ -1,5 +1,6 @@
 #include "IconPainter.h"
 
+#include "Look.h"
 #include "PaintKit.h"
 
 #include <QPainter>
@@ -10,7 +11,7 @@
 namespace icon {
 namespace {
 
-const QColor maroon(64, 0, 0);
+const QColor maroon(orvella::Maroon);
 const QColor gold(232, 184, 64);
 const QColor goldDeep(150, 100, 20);
 const QColor magenta(214, 36, 150);

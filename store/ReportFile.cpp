@@ -1,6 +1,7 @@
 #include "ReportFile.h"
 
 #include "BirthDateLists.h"
+#include "BirthInputRules.h"
 #include "Scrambler.h"
 
 #include <QByteArrayList>
@@ -22,15 +23,15 @@ QString tr(const char* text)
 }
 
 // The entries as the reader takes them, or nothing when they are not entries the input
-// window could hold and Proceed accept. The name is taken in capitals, as the name box turns
-// it; a name of blanks alone is no name, so the program never saves one.
+// window could hold and Proceed accept. The name is taken under the name box's rule, so in
+// capitals; a name of blanks alone is no name, so the program never saves one.
 std::optional<ReportFileEntries> validEntries(ReportFileEntries entries)
 {
-    entries.name = entries.name.toUpper();
-    if (entries.name.trimmed().isEmpty() || !isValidName(entries.name) ||
-        !dayEntries().contains(entries.day) || !monthEntries().contains(entries.monthName) ||
-        !yearEntries().contains(entries.year))
+    const std::optional<QString> name = nameUnderRule(entries.name);
+    if (!name || name->trimmed().isEmpty() || !dayEntries().contains(entries.day) ||
+        !monthEntries().contains(entries.monthName) || !yearEntries().contains(entries.year))
         return std::nullopt;
+    entries.name = *name;
     return entries;
 }
 

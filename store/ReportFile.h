@@ -26,9 +26,9 @@ inline constexpr qint64 MaxReportFileSize = 64 * 1024;
 bool WriteReportFile(const QString& path, const BirthInput& birth, QString* errorText);
 
 // Reads and validates a report file; std::nullopt for anything the program never writes:
-// unreadable, > 64 KiB, fewer than four lines, or values that are not valid entries (name of
-// A-Z and blanks — lowercase taken as capitals; day/month/year that are entries of the lists
-// in engine/BirthDateLists.h). A fifth line and beyond are ignored.
+// unreadable, > 64 KiB, fewer than four lines, or values that are not valid entries (a name
+// under the name rule of engine/BirthInputRules.h, taken in capitals; day/month/year that are
+// entries of the lists in engine/BirthDateLists.h). A fifth line and beyond are ignored.
 std::optional<ReportFileEntries> ReadReportFile(const QString& path);
 
 // The suffix rule of the Open action: the last three characters are exactly "lyr".

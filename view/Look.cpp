@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "Look.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -33,11 +33,12 @@ void setColors(QWidget* widget, const QColor& text, const QColor& background)
 void makeFlatButton(QAbstractButton* button, double pointSize)
 {
     button->setFont(verdana(pointSize, true));
+    const auto name = [](QRgb color) { return QColor(color).name(); };
     button->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: rgb(103,182,245);"
-                       " color: black; border: 1px solid rgb(64,0,0); }"
-                       "QPushButton:pressed { background-color: rgb(80,150,220); }"
-                       "QPushButton:focus { border: 2px solid rgb(64,0,0); }"));
+        QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid %3; }"
+                       "QPushButton:pressed { background-color: %4; }"
+                       "QPushButton:focus { border: 2px solid %3; }")
+            .arg(name(LightBlue), name(Black), name(Maroon), name(PressedBlue)));
 }
 
 } // namespace orvella

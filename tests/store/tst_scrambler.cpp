@@ -34,8 +34,11 @@ void tst_Scrambler::dropsWhatFallsOutside()
     QCOMPARE(scrambled.size(), 3);
     QCOMPARE(UnscrambleText(scrambled), QStringLiteral("ABC"));
 
-    // Unscrambling text that was never scrambled drops every code below the offset.
+    // Unscrambling text that was never scrambled drops every code below the offset, and
+    // every code above Latin-1, even where shifting down would land inside it.
     QCOMPARE(UnscrambleText(u"\r\n12 ab"), QString());
+    QCOMPARE(UnscrambleText(QString(QChar(256)) + QChar(255 + ScrambleOffset) + QChar(0xFFFF)),
+             QString());
 }
 
 void tst_Scrambler::printableAsciiLeavesNothingReadable()

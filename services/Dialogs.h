@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Look.h"
+
 #include <QMessageBox>
 #include <QString>
 #include <functional>
@@ -8,9 +10,6 @@ class QPrinter;
 class QWidget;
 
 namespace orvella {
-
-// The program's title: every message box carries it as its caption.
-inline constexpr QLatin1StringView ApplicationTitle{"Orvella"};
 
 // What a file dialog is asked to show.
 struct FileDialogSetup {
