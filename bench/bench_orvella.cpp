@@ -1,83 +1,671 @@
-// How long the work behind one reading takes: the engine's lookups, filling a fresh reading
-// view, and composing the report. Run it by hand (offscreen); it is not part of the tests.
+// What a user of Orvella waits for and what a long session leaves behind, measured offscreen
+// on a 1920×1080 screen:
+//   - start-up to the first paint of the input window, beside a plain Qt program that shows
+//     the same window without logic;
+//   - Proceed to the first paint of the reading view in the maximised frame, the first
+//     Proceed of a run apart from the later ones;
+//   - Print to the first paint of the report window;
+//   - the engine's work for all twelve signs;
+//   - resident memory after start-up, after one reading and after one report;
+//   - widgets, the style's pixmap cache and resident memory after many
+//     Proceed → Print → close → Back cycles.
+//
+// The program and the plain window run in child processes of this one (the same binary with
+// --child), so that every start-up is a cold one. With --callgrind the children run under
+// valgrind and the figures are instruction counts, which repeat exactly.
+#include "Application.h"
+#include "BirthDateLists.h"
+#include "Dialogs.h"
 #include "KnowledgeTexts.h"
 #include "Reading.h"
-#include "ReportComposition.h"
-#include "ReportSource.h"
 #include "SignDetermination.h"
 #include "TreeHighlight.h"
-#include "frmDisplay.h"
+#include "Twips.h"
+#include "WebPage.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QTextCursor>
-#include <QTextDocument>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMap>
+#include <QMenuBar>
+// The cache's size is declared for Qt's own tests only, but the library exports it.
+#define Q_TEST_QPIXMAPCACHE
+#include <QPixmapCache>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <unistd.h>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_ZERO_STATS
+#define CALLGRIND_DUMP_STATS_AT(name)
+#define RUNNING_ON_VALGRIND 0
+#endif
 
 using namespace orvella;
 
 namespace {
 
-void measure(const char* what, int iterations, const std::function<void()>& work)
+using Figures = QMap<QString, QList<double>>;
+
+qint64 nowNs()
 {
-    work(); // warm up: resources, fonts, pictures
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < iterations; ++i)
-        work();
-    const double micros = static_cast<double>(timer.nsecsElapsed()) / 1000.0 / iterations;
-    std::printf("%-44s %10.1f us\n", what, micros);
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+double residentMegabytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    if (fields.size() < 2)
+        return 0;
+    return fields[1].toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+// A child reports a figure as one line on its standard output: "<key> <value>".
+void report(const char* key, double value)
+{
+    std::printf("%s %.6f\n", key, value);
+}
+
+double milliseconds(qint64 nanoseconds)
+{
+    return static_cast<double>(nanoseconds) / 1e6;
+}
+
+// ---------------------------------------------------------------------------------------------
+// In the children: waiting for a paint.
+
+// Notes the first paint of a chosen widget, and says so once the event loop has gone round
+// after it: by then the whole window that paint belongs to is painted and flushed.
+class PaintProbe : public QObject {
+public:
+    using Predicate = std::function<bool(const QWidget*)>;
+
+    // Runs the trigger and returns the nanoseconds from its start to the paint. `whenPainted`
+    // runs at that moment (a report window is closed there, inside its own event loop).
+    qint64 measure(Predicate target, const std::function<void()>& trigger,
+                   const char* callgrindName, const std::function<void()>& whenPainted = {})
+    {
+        m_target = std::move(target);
+        m_painted = false;
+        m_whenPainted = whenPainted;
+        m_callgrindName = callgrindName;
+        CALLGRIND_ZERO_STATS;
+        const qint64 start = nowNs();
+        trigger();
+        if (!m_painted) {
+            QEventLoop loop;
+            m_loop = &loop;
+            QTimer::singleShot(std::chrono::seconds(60), &loop, [] {
+                std::fprintf(stderr, "no paint within a minute\n");
+                std::_Exit(2);
+            });
+            loop.exec();
+            m_loop = nullptr;
+        }
+        return m_paintedAt - start;
+    }
+
+    // For start-up: the clock started before this process existed.
+    void expect(Predicate target, std::function<void()> whenPainted, const char* callgrindName)
+    {
+        m_target = std::move(target);
+        m_painted = false;
+        m_whenPainted = std::move(whenPainted);
+        m_callgrindName = callgrindName;
+    }
+
+    qint64 paintedAt() const { return m_paintedAt; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && m_target && watched->isWidgetType() &&
+            m_target(static_cast<QWidget*>(watched))) {
+            m_target = nullptr;
+            QTimer::singleShot(0, this, [this] { painted(); });
+        }
+        return false;
+    }
+
+private:
+    void painted()
+    {
+        m_paintedAt = nowNs();
+        CALLGRIND_DUMP_STATS_AT(m_callgrindName);
+        m_painted = true;
+        if (m_whenPainted)
+            m_whenPainted();
+        if (m_loop)
+            m_loop->quit();
+    }
+
+    Predicate m_target;
+    std::function<void()> m_whenPainted;
+    const char* m_callgrindName = "";
+    QEventLoop* m_loop = nullptr;
+    bool m_painted = false;
+    qint64 m_paintedAt = 0;
+};
+
+PaintProbe* probe = nullptr;
+qint64 spawnedAt = 0;
+int cycleCount = 1;
+
+bool inWindow(const QWidget* widget, const char* windowName)
+{
+    return widget->window()->objectName() == QLatin1StringView(windowName);
+}
+
+template <typename T> T* child(const char* windowName, const char* name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1StringView(windowName))
+            if (auto* found = window->findChild<T*>(QLatin1StringView(name)))
+                return found;
+    std::fprintf(stderr, "no %s in %s\n", name, windowName);
+    std::_Exit(2);
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+// The kilobytes the pixmap cache holds. Qt tells only whole megabytes, rounded up, so a
+// filler of a known size is added until the figure steps up: that step is where the
+// kilobytes held reach the next megabyte.
+int pixmapCacheKilobytes()
+{
+    const int megabytes = QPixmapCache::totalUsed();
+    const auto stepsUpWith = [megabytes](int kilobytes) {
+        QPixmap filler(256, kilobytes); // 4 bytes a pixel: one kilobyte a row
+        filler.fill(Qt::black);
+        const QPixmapCache::Key key = QPixmapCache::insert(filler);
+        const bool stepped = QPixmapCache::totalUsed() > megabytes;
+        QPixmapCache::remove(key);
+        return stepped;
+    };
+    int low = 1;
+    int high = 1025; // 1024 more kilobytes always step up
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (stepsUpWith(middle))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return 1024 * megabytes - low + 1;
+}
+
+void reportLeftovers(int cycle)
+{
+    const QByteArray suffix = QByteArray::number(cycle);
+    report(("widgets_" + suffix).constData(),
+           static_cast<double>(QApplication::allWidgets().size()));
+    report(("pixmapcache_kb_" + suffix).constData(), pixmapCacheKilobytes());
+    report(("rss_mb_" + suffix).constData(), residentMegabytes());
+}
+
+// The user's session: a reading for ANNA, born on 5 January 1990, its report, and back;
+// again and again.
+void runSession()
+{
+    child<QLineEdit>("frmMain", "txtName")->setText(QStringLiteral("ANNA"));
+    child<QComboBox>("frmMain", "cboDate")->setCurrentIndex(4);
+    child<QComboBox>("frmMain", "cboMonth")->setCurrentIndex(0);
+    auto* year = child<QComboBox>("frmMain", "cboYear");
+    year->setCurrentIndex(year->findText(QStringLiteral("1990")));
+    auto* proceed = child<QPushButton>("frmMain", "cmdProceed");
+
+    const auto isView = [](const QWidget* w) {
+        return w->objectName() == QLatin1StringView("frmDisplay");
+    };
+    const auto isReport = [](const QWidget* w) { return inWindow(w, "frmSave"); };
+    const auto closeReport = [] {
+        if (QWidget* report = QApplication::activeModalWidget())
+            report->close();
+    };
+
+    for (int cycle = 1; cycle <= cycleCount; ++cycle) {
+        const bool first = cycle == 1;
+        const qint64 proceedNs = probe->measure(
+            isView, [&] { proceed->click(); }, first ? "proceed_first" : "proceed");
+        report(first ? "proceed_first_ms" : "proceed_later_ms", milliseconds(proceedNs));
+        if (first)
+            report("rss_mb_reading", residentMegabytes());
+
+        auto* print = child<QPushButton>("frmMdi", "cmdPrint");
+        const qint64 reportNs = probe->measure(
+            isReport, [&] { print->click(); }, first ? "report_first" : "report", closeReport);
+        report(first ? "report_first_ms" : "report_later_ms", milliseconds(reportNs));
+        if (first)
+            report("rss_mb_report", residentMegabytes());
+
+        child<QPushButton>("frmMdi", "cmdBack")->click();
+        settle();
+        if (cycle == 1 || cycle == 20 || cycle == cycleCount)
+            reportLeftovers(cycle);
+    }
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+// Installed as soon as the application object exists, before the program builds anything.
+void watchProgram()
+{
+    probe = new PaintProbe;
+    qApp->installEventFilter(probe);
+    probe->expect([](const QWidget* w) { return inWindow(w, "frmMain"); },
+                  [] {
+                      report("startup_ms", milliseconds(probe->paintedAt() - spawnedAt));
+                      settle(); // what the program leaves for after its first paint
+                      report("rss_mb_startup", residentMegabytes());
+                      runSession();
+                  },
+                  "startup");
+}
+
+// Answers the update reminder, should the settings ask for it, without a window.
+class QuietDialogs final : public DialogBackend {
+public:
+    void message(QWidget*, const QString&, QMessageBox::Icon) override {}
+    bool question(QWidget*, const QString&) override { return false; }
+    QString saveFileName(QWidget*, const FileDialogSetup&) override { return {}; }
+    QString openFileName(QWidget*, const FileDialogSetup&) override { return {}; }
+    bool print(QWidget*, QPrinter&, bool) override { return false; }
+};
+
+int runProgramChild()
+{
+    static QuietDialogs dialogs;
+    Dialogs::setBackend(&dialogs);
+    qAddPreRoutine(watchProgram);
+    static char name[] = "orvella";
+    static char* argv[] = {name, nullptr};
+    static int argc = 1;
+    return RunProgram(argc, argv);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The plain program: the input window's widgets, menus and filled lists in a plain Qt
+// program, with the style and the window icon, and nothing else.
+
+QLabel* plainLabel(const QString& text, QWidget* parent, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setGeometry(geometry);
+    return label;
+}
+
+class PlainWindow : public QMainWindow {
+public:
+    PlainWindow()
+    {
+        setObjectName(QStringLiteral("plain"));
+        setWindowTitle(QStringLiteral("Plain"));
+        auto* client = new QWidget(this);
+        setCentralWidget(client);
+        auto* top = new QWidget(client);
+        top->setGeometry(twipsRect(0, 0, 7455, 615));
+        auto* middle = new QWidget(client);
+        middle->setGeometry(twipsRect(0, 600, 7455, 3735));
+        auto* bottom = new QWidget(client);
+        bottom->setGeometry(twipsRect(0, 4320, 7455, 975));
+        auto* details = new QGroupBox(QStringLiteral("Your Details"), middle);
+        details->setGeometry(twipsRect(2040, 1320, 5295, 1455));
+
+        plainLabel(QStringLiteral("Welcome to Orvella. This software aims to give you a better "
+                                  "idea about the relationship of your sun sign with the Kabbalah "
+                                  "Tree of Life, Tarot Cards and Runes Stones."),
+                   middle, twipsRect(240, 120, 7095, 615));
+        plainLabel(
+            QStringLiteral("Enter Your Name and Date of Birth and Get Your Orvella Reading."),
+            middle, twipsRect(120, 855, 7215, 435));
+        plainLabel(QStringLiteral("Name"), details, twipsRect(240, 330, 600, 240));
+        plainLabel(QStringLiteral("Date"), details, twipsRect(1785, 840, 600, 240));
+        plainLabel(QStringLiteral("Month"), details, twipsRect(3000, 840, 800, 240));
+        plainLabel(QStringLiteral("Year"), details, twipsRect(4440, 840, 600, 240));
+        plainLabel(QStringLiteral("Date Of Birth"), details, twipsRect(120, 1140, 1500, 240));
+        plainLabel(
+            QStringLiteral("Join the Orvella forum at %1 and share your reading").arg(SiteAddress),
+            top, twipsRect(60, 120, 7320, 585));
+        plainLabel(CoBrandInvitation, bottom, twipsRect(120, 240, 6105, 615));
+        plainLabel(FullBrandInvitation, bottom, twipsRect(120, 240, 6105, 615));
+
+        auto* name = new QLineEdit(details);
+        name->setGeometry(twipsRect(1560, 240, 3615, 375));
+        const auto list = [details](const QStringList& entries, const QRect& geometry) {
+            auto* box = new QComboBox(details);
+            box->setGeometry(geometry);
+            box->addItems(entries);
+        };
+        list(dayEntries(), twipsRect(1560, 1080, 900, 315));
+        list(monthEntries(), twipsRect(2580, 1080, 1380, 315));
+        list(yearEntries(), twipsRect(4080, 1080, 1020, 315));
+
+        const auto button = [](const char* caption, QWidget* parent, const QRect& geometry) {
+            auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+            b->setGeometry(geometry);
+        };
+        button("Click Here To Open Previously Saved Orvella Reading", middle,
+               twipsRect(120, 1320, 1815, 1455));
+        button("&Proceed", middle, twipsRect(120, 2880, 7260, 615));
+        button("&Exit", bottom, twipsRect(6360, 360, 975, 375));
+
+        QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+        file->addAction(QStringLiteral("&Proceed"));
+        file->addAction(QStringLiteral("Open Previously Saved Orvella Reading"));
+        file->addAction(QStringLiteral("E&xit"));
+        QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+        help->addAction(QStringLiteral("&Online Help"));
+        help->addAction(QStringLiteral("&Visit Us Online"));
+        help->addSeparator();
+        help->addAction(QStringLiteral("Check for Software &Update"));
+        help->addSeparator();
+        help->addAction(QStringLiteral("&About Software"));
+        menuBar()->addAction(QStringLiteral("&Donate"));
+        setFixedSize(twips(7440), twips(5295) + menuBar()->sizeHint().height());
+        name->setFocus();
+    }
+};
+
+int runPlainChild()
+{
+    static char name[] = "plain";
+    static char* argv[] = {name, nullptr};
+    static int argc = 1;
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/orvella.png")));
+    probe = new PaintProbe;
+    app.installEventFilter(probe);
+    probe->expect([](const QWidget* w) { return inWindow(w, "plain"); },
+                  [] {
+                      report("startup_ms", milliseconds(probe->paintedAt() - spawnedAt));
+                      report("rss_mb_startup", residentMegabytes());
+                      std::fflush(stdout);
+                      std::_Exit(0);
+                  },
+                  "startup");
+    PlainWindow window;
+    window.show();
+    return app.exec();
+}
+
+// The engine: the sign, the reading and the highlight for all twelve signs.
+void engineWork()
+{
+    static const std::array<std::pair<std::int16_t, std::int16_t>, 12> birthdays{{{0, 4},
+                                                                                  {1, 4},
+                                                                                  {2, 4},
+                                                                                  {3, 4},
+                                                                                  {4, 4},
+                                                                                  {5, 4},
+                                                                                  {6, 4},
+                                                                                  {7, 4},
+                                                                                  {8, 4},
+                                                                                  {9, 4},
+                                                                                  {10, 4},
+                                                                                  {11, 4}}};
+    for (const auto& [month, day] : birthdays)
+        if (const SignResult sign = DetermineSign(month, day)) {
+            const Reading reading = BuildReading(*sign, TheKnowledgeTexts());
+            const TreeHighlight highlight = HighlightFor(*sign);
+            Q_UNUSED(reading);
+            Q_UNUSED(highlight);
+        }
+}
+
+int runEngineChild()
+{
+    LoadKnowledgeTexts();
+    engineWork();
+    CALLGRIND_ZERO_STATS;
+    engineWork();
+    CALLGRIND_DUMP_STATS_AT("engine");
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// In the parent: running the children and printing the table.
+
+struct Options {
+    int runs = 15;
+    int cycles = 200;
+    bool callgrind = false;
+};
+
+QString self;
+QString screenConfig;
+
+// Runs one child and adds the figures it reports; under callgrind, the instruction counts
+// of its named dumps.
+void runChild(Figures& figures, const QString& kind, const QString& label, int cycles,
+              bool callgrind)
+{
+    QTemporaryDir home; // fresh settings and runtime folders: no reminder, no lock of a user
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+               QStringLiteral("offscreen:configfile=") + screenConfig);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    QStringList arguments{QStringLiteral("--child"), kind, QStringLiteral("--cycles"),
+                          QString::number(cycles), QStringLiteral("--spawned-at")};
+    QString program = self;
+    if (callgrind) {
+        arguments.prepend(self);
+        arguments = QStringList{QStringLiteral("--tool=callgrind"), QStringLiteral("--quiet"),
+                                QStringLiteral("--callgrind-out-file=") +
+                                    home.filePath(QStringLiteral("cg.out"))} +
+                    arguments;
+        program = QStringLiteral("valgrind");
+    }
+    arguments << QString::number(nowNs());
+    process.start(program, arguments);
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        std::fprintf(stderr, "the %s run failed:\n%s\n", qPrintable(kind),
+                     process.readAllStandardError().constData());
+        std::exit(1);
+    }
+    const QString prefix = label + u'.';
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> parts = line.split(' ');
+        if (parts.size() == 2 && !callgrind)
+            figures[prefix + QString::fromLatin1(parts[0])].append(parts[1].toDouble());
+    }
+    if (!callgrind)
+        return;
+    // Each dump names its trigger, "Client Request: <name>", and its total of instructions.
+    const QDir dir(home.path());
+    for (const QString& file : dir.entryList({QStringLiteral("cg.out*")}, QDir::Files)) {
+        QFile dump(dir.filePath(file));
+        if (!dump.open(QIODevice::ReadOnly))
+            continue;
+        QString name;
+        double total = -1;
+        while (!dump.atEnd()) {
+            const QByteArray line = dump.readLine().trimmed();
+            if (line.startsWith("desc: Trigger: Client Request: "))
+                name = QString::fromLatin1(line.mid(31));
+            else if (line.startsWith("totals: ") || line.startsWith("summary: "))
+                total = line.mid(line.indexOf(' ') + 1).split(' ').first().toDouble();
+        }
+        if (!name.isEmpty() && total >= 0)
+            figures[prefix + name].append(total / 1e6);
+    }
+}
+
+struct Summary {
+    double median = 0, low = 0, high = 0;
+    int count = 0;
+};
+
+// The median and the middle half of the values.
+Summary summarise(QList<double> values)
+{
+    if (values.isEmpty())
+        return {};
+    std::sort(values.begin(), values.end());
+    const auto at = [&](double q) {
+        return values[static_cast<qsizetype>(q * static_cast<double>(values.size() - 1) + 0.5)];
+    };
+    return {at(0.5), at(0.25), at(0.75), static_cast<int>(values.size())};
+}
+
+void row(const char* what, const Summary& s, const char* unit, const Summary& plain = {})
+{
+    if (s.count == 0)
+        return;
+    std::printf("| %-34s | %9.2f %-3s | %9.2f – %-9.2f | %4d |", what, s.median, unit, s.low,
+                s.high, s.count);
+    if (plain.count > 0)
+        std::printf(" %9.2f %-3s | %5.2f× |\n", plain.median, unit, s.median / plain.median);
+    else
+        std::printf(" %13s | %6s |\n", "", "");
+}
+
+void header(const char* unit)
+{
+    std::printf("| %-34s | %13s | %21s | %4s | %13s | %6s |\n", "what", "median", "middle half",
+                "runs", "plain program", "ratio");
+    std::printf("|%s|%s:|%s|%s:|%s:|%s:|\n", QByteArray(36, '-').constData(),
+                QByteArray(14, '-').constData(), QByteArray(23, '-').constData(),
+                QByteArray(5, '-').constData(), QByteArray(14, '-').constData(),
+                QByteArray(7, '-').constData());
+    Q_UNUSED(unit);
+}
+
+int runParent(const Options& options)
+{
+    Figures f;
+    const auto s = [&f](const char* key) { return summarise(f.value(QLatin1StringView(key))); };
+
+    if (options.callgrind) {
+        const int cycles = 4;
+        runChild(f, QStringLiteral("program"), QStringLiteral("program"), cycles, true);
+        runChild(f, QStringLiteral("plain"), QStringLiteral("plain"), 1, true);
+        runChild(f, QStringLiteral("engine"), QStringLiteral("engine"), 1, true);
+        std::printf("Instructions (millions), callgrind, offscreen 1920×1080; later figures over "
+                    "%d cycles\n\n",
+                    cycles - 1);
+        header("M");
+        row("start-up to first paint", s("program.startup"), "M", s("plain.startup"));
+        row("first Proceed to painted reading", s("program.proceed_first"), "M");
+        row("later Proceed to painted reading", s("program.proceed"), "M");
+        row("first report window painted", s("program.report_first"), "M");
+        row("later report window painted", s("program.report"), "M");
+        row("engine, twelve signs", s("engine.engine"), "M");
+        return 0;
+    }
+
+    for (int run = 0; run < options.runs; ++run) {
+        runChild(f, QStringLiteral("program"), QStringLiteral("program"), 1, false);
+        runChild(f, QStringLiteral("plain"), QStringLiteral("plain"), 1, false);
+    }
+    runChild(f, QStringLiteral("program"), QStringLiteral("session"), options.cycles, false);
+
+    LoadKnowledgeTexts();
+    QList<double> engine;
+    for (int sample = 0; sample < 200; ++sample) {
+        constexpr int Iterations = 50;
+        const qint64 start = nowNs();
+        for (int i = 0; i < Iterations; ++i)
+            engineWork();
+        engine.append(static_cast<double>(nowNs() - start) / 1e3 / Iterations);
+    }
+
+    const QByteArray last = QByteArray::number(options.cycles);
+    std::printf("Wall time and memory, offscreen 1920×1080; %d cold runs of each program, "
+                "%d cycles of a session\n\n",
+                options.runs, options.cycles);
+    header("ms");
+    row("start-up to first paint", s("program.startup_ms"), "ms", s("plain.startup_ms"));
+    row("first Proceed to painted reading", s("program.proceed_first_ms"), "ms");
+    row("later Proceed to painted reading", s("session.proceed_later_ms"), "ms");
+    row("first report window painted", s("program.report_first_ms"), "ms");
+    row("later report window painted", s("session.report_later_ms"), "ms");
+    row("engine, twelve signs", summarise(engine), "µs");
+    row("memory after start-up", s("program.rss_mb_startup"), "MB", s("plain.rss_mb_startup"));
+    row("memory after one reading", s("program.rss_mb_reading"), "MB");
+    row("memory after one report", s("program.rss_mb_report"), "MB");
+    QList<QByteArray> cycles{"1", "20", last};
+    cycles.erase(std::unique(cycles.begin(), cycles.end()), cycles.end());
+    for (const QByteArray& cycle : cycles) {
+        const QByteArray label = "after " + cycle + " cycle" + (cycle == "1" ? "" : "s");
+        const auto one = [&](const char* what) {
+            return summarise(f.value(QStringLiteral("session.%1_%2")
+                                         .arg(QLatin1StringView(what), QLatin1StringView(cycle))));
+        };
+        row(("widgets " + label).constData(), one("widgets"), "");
+        row(("pixmap cache " + label).constData(), one("pixmapcache_kb"), "KB");
+        row(("memory " + label).constData(), one("rss_mb"), "MB");
+    }
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    LoadKnowledgeTexts();
-
-    measure("DetermineSign, every day of the year", 10000, [] {
-        int signs = 0;
-        for (std::int16_t month = 0; month < 12; ++month)
-            for (std::int16_t day = 0; day < 31; ++day)
-                signs += DetermineSign(month, day).has_value();
-        Q_UNUSED(signs);
-    });
-    measure("LoadKnowledgeTexts", 1000, [] { LoadKnowledgeTexts(); });
-    measure("BuildReading + HighlightFor, twelve signs", 1000, [] {
-        for (SignIndex sign : AllSigns) {
-            const Reading reading = BuildReading(sign, TheKnowledgeTexts());
-            const TreeHighlight highlight = HighlightFor(sign);
-            Q_UNUSED(reading);
-            Q_UNUSED(highlight);
+    Options options;
+    QString childKind;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--callgrind")
+            options.callgrind = true;
+        else if (arg == "--runs" && hasValue)
+            options.runs = std::max(1, std::atoi(argv[++i]));
+        else if (arg == "--cycles" && hasValue)
+            options.cycles = std::max(1, std::atoi(argv[++i]));
+        else if (arg == "--child" && hasValue)
+            childKind = QString::fromLatin1(argv[++i]);
+        else if (arg == "--spawned-at" && hasValue)
+            spawnedAt = std::atoll(argv[++i]);
+        else {
+            std::fprintf(stderr, "usage: orvella_bench [--runs N] [--cycles N] [--callgrind]\n");
+            return 1;
         }
-    });
+    }
+    if (childKind == QLatin1StringView("program")) {
+        cycleCount = options.cycles;
+        return runProgramChild();
+    }
+    if (childKind == QLatin1StringView("plain"))
+        return runPlainChild();
+    if (childKind == QLatin1StringView("engine"))
+        return runEngineChild();
 
-    const Reading capricorn = BuildReading(SignIndex::Capricorn, TheKnowledgeTexts());
-    measure("new reading view, filled and highlighted", 50, [&] {
-        frmDisplay view;
-        view.ShowReading(capricorn);
-        view.ApplyHighlight(HighlightFor(SignIndex::Capricorn));
-    });
-    measure("reading view painted", 50, [&] {
-        frmDisplay view;
-        view.ShowReading(capricorn);
-        view.grab();
-    });
-
-    frmDisplay shown;
-    shown.ShowReading(capricorn);
-    ReportSource source;
-    source.birth.name = QStringLiteral("ANNA");
-    source.monthText = QStringLiteral("January");
-    source.dayText = QStringLiteral("5");
-    source.yearText = QStringLiteral("1990");
-    source.fieldText = [&shown](const QString& name) { return shown.fieldText(name); };
-    measure("report composed and written into a document", 200, [&] {
-        QTextDocument document;
-        QTextCursor cursor(&document);
-        WriteReport(cursor, ComposeReport(source));
-    });
-    return 0;
+    QCoreApplication app(argc, argv);
+    self = QCoreApplication::applicationFilePath();
+    screenConfig = QStringLiteral(ORVELLA_BENCH_SCREEN);
+    return runParent(options);
 }

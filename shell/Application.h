@@ -20,6 +20,9 @@ private:
     bool m_first = false;
 };
 
+// The whole program: sets up the application object and its style, then runs it.
+int RunProgram(int& argc, char** argv);
+
 // Runs the program: refuses a second running copy, shows the input window, picks its banner
 // and waits for the user. Returns the process's exit code.
 int StartApplication(QApplication& app);
