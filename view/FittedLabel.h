@@ -10,7 +10,8 @@ class FittedLabel : public QLabel {
     Q_OBJECT
 
 public:
-    FittedLabel(const QString& text, int height, QWidget* parent);
+    // The label is measured once, in the font it is shown in.
+    FittedLabel(const QString& text, int height, const QFont& font, QWidget* parent);
 
     // Use this rather than QLabel::setText, which would keep the old width.
     void setFittedText(const QString& text);
@@ -20,6 +21,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    int fittedWidth(const QString& text) const;
+
     int m_height;
 };
 

@@ -78,19 +78,19 @@ void TreeOfLifeDrawing::buildShapes()
 void TreeOfLifeDrawing::buildCaptions()
 {
     for (const tree::PathLabelSpec& row : tree::PathLabels) {
-        auto* label = new FittedLabel(utf8(row.text), twips(tree::LabelHeight), this);
+        auto* label = new FittedLabel(utf8(row.text), twips(tree::LabelHeight),
+                                      verdana(8.25, true, true), this);
         label->setObjectName(QString::fromLatin1(row.name));
         label->setAccessibleName(label->text());
-        label->setFont(verdana(8.25, true, true));
         setColors(label, PathLabelColor);
         label->move(twipsPoint(row.left, row.top));
         keepPointerMoves(label);
     }
     for (const tree::ZodiacCaptionSpec& row : tree::ZodiacCaptions) {
-        auto* label = new FittedLabel(utf8(row.text), twips(tree::LabelHeight), this);
+        auto* label =
+            new FittedLabel(utf8(row.text), twips(tree::LabelHeight), verdana(8.25, true), this);
         label->setObjectName(QString::fromLatin1(row.name));
         label->setAccessibleName(label->text());
-        label->setFont(verdana(8.25, true));
         setColors(label, ZodiacCaptionColor);
         label->move(twipsPoint(row.left, row.top));
         label->hide();
