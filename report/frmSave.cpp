@@ -6,6 +6,7 @@
 #include "ReportComposition.h"
 #include "ReportFile.h"
 #include "ReportPrinting.h"
+#include "SharedPaletteStyle.h"
 #include "Twips.h"
 #include "WebPage.h"
 #include "WindowPlacement.h"
@@ -87,6 +88,7 @@ QTextEdit* makeRichTextBox(QWidget* parent)
     box->setUndoRedoEnabled(false);
     box->setAcceptRichText(false);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->verticalScrollBar()->setStyle(SharedPaletteStyle::instance());
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, QColor(White));
     palette.setColor(QPalette::Text, QColor(Black));

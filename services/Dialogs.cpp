@@ -12,6 +12,7 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons)
 {
+    useApplicationIcon();
     QMessageBox box(icon, ApplicationTitle, text, buttons, parent);
     box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());

@@ -2,6 +2,7 @@
 
 #include "CoBrand.h"
 #include "Dialogs.h"
+#include "Look.h"
 #include "SettingsStore.h"
 #include "frmMain.h"
 
@@ -9,12 +10,42 @@
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QTimer>
+#include <functional>
 
 namespace orvella {
 
 namespace {
 
 bool ending = false;
+
+// Runs an action once the window has been painted for the first time.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, std::function<void()> action)
+        : QObject(window)
+        , m_action(std::move(action))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // The paint itself goes on first; the action follows it.
+            QTimer::singleShot(0, this, [this] {
+                m_action();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
 
 // The lock lives in the user's own runtime folder.
 QString lockFilePath()
@@ -38,6 +69,13 @@ SingleInstance::SingleInstance(const QString& lockFilePath)
     m_first = m_lock.tryLock(0);
 }
 
+int RunProgram(int& argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    return StartApplication(app);
+}
+
 int StartApplication(QApplication& app)
 {
     // The program ends through EndApplication alone: Back closes the last visible window
@@ -53,6 +91,7 @@ int StartApplication(QApplication& app)
     SettingsStore settings;
     BannerRandom(); // seeds the generator from the clock
     frmMain input(settings);
+    new AfterFirstPaint(&input, useApplicationIcon);
     input.show();
     input.CoBrand_Randomize(BannerRandom());
     return app.exec();

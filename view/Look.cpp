@@ -1,6 +1,9 @@
 #include "Look.h"
 
 #include <QAbstractButton>
+#include <QGuiApplication>
+#include <QHash>
+#include <QIcon>
 #include <QWidget>
 
 namespace orvella {
@@ -17,17 +20,29 @@ QFont verdana(double pointSize, bool bold, bool underline)
 
 void setColors(QWidget* widget, const QColor& text, const QColor& background)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        palette.setColor(QPalette::Base, background);
-        palette.setColor(QPalette::Button, background);
-        widget->setAutoFillBackground(true);
+    // One palette for each pair of colours, made once: it holds only the roles set here, so
+    // every other role still comes from the widget's parent.
+    static QHash<std::pair<QRgb, QRgb>, QPalette> palettes;
+    const std::pair<QRgb, QRgb> key{text.rgba(), background.isValid() ? background.rgba() : 0};
+    auto found = palettes.find(key);
+    if (found == palettes.end()) {
+        QPalette palette;
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(role, text);
+        if (background.isValid())
+            for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+                palette.setColor(role, background);
+        found = palettes.insert(key, palette);
     }
-    widget->setPalette(palette);
+    if (background.isValid())
+        widget->setAutoFillBackground(true);
+    widget->setPalette(*found);
+}
+
+void useApplicationIcon()
+{
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/orvella.png")));
 }
 
 void makeFlatButton(QAbstractButton* button, double pointSize)

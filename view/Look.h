@@ -42,6 +42,11 @@ QFont verdana(double pointSize, bool bold = false, bool underline = false);
 // Sets the colour of a widget's text, and its background unless it is transparent.
 void setColors(QWidget* widget, const QColor& text, const QColor& background = QColor());
 
+// Gives every window the program's icon, once. Decoding the icon takes time the first paint of
+// the input window should not wait for: the program calls this after that paint, or before a
+// message that comes first.
+void useApplicationIcon();
+
 // The program's buttons: flat, light blue, bold captions.
 void makeFlatButton(QAbstractButton* button, double pointSize = 8.25);
 

@@ -3,10 +3,14 @@
 #include "FittedLabel.h"
 #include "Look.h"
 #include "PictureBox.h"
+#include "SharedPaletteStyle.h"
 #include "Twips.h"
 
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 
 namespace orvella {
 
@@ -75,9 +79,9 @@ QString textOf(const char* text)
     return text ? QString::fromUtf8(text) : QString();
 }
 
-QLabel* fittedLabel(const PaneElement& e, QWidget* pane)
+QLabel* fittedLabel(const PaneElement& e, const QFont& font, QWidget* pane)
 {
-    auto* label = new FittedLabel(textOf(e.text), twips(e.height), pane);
+    auto* label = new FittedLabel(textOf(e.text), twips(e.height), font, pane);
     label->move(twipsPoint(e.left, e.top));
     return label;
 }
@@ -95,9 +99,30 @@ QLabel* fixedLabel(const PaneElement& e, QWidget* pane, Qt::Alignment horizontal
     return label;
 }
 
+// Keeps the shaped text of every block it lays out. A text box's text is shaped when it is
+// laid out, again when the cursor is placed and again when it is painted; kept, it is shaped
+// once. The texts are short and go with their view.
+class KeptShapesLayout : public QPlainTextDocumentLayout {
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+protected:
+    void documentChanged(int from, int charsRemoved, int charsAdded) override
+    {
+        const QTextDocument* doc = document();
+        for (QTextBlock block = doc->findBlock(from);
+             block.isValid() && block.position() <= from + charsAdded; block = block.next())
+            block.layout()->setCacheEnabled(true);
+        QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+    }
+};
+
 QPlainTextEdit* textBox(const PaneElement& e, QWidget* pane)
 {
     auto* box = new QPlainTextEdit(pane);
+    auto* document = new QTextDocument(box);
+    document->setDocumentLayout(new KeptShapesLayout(document));
+    box->setDocument(document);
     box->setGeometry(twipsRect(e.left, e.top, e.width, e.height));
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -105,6 +130,7 @@ QPlainTextEdit* textBox(const PaneElement& e, QWidget* pane)
     box->setWordWrapMode(QTextOption::WordWrap);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->verticalScrollBar()->setStyle(SharedPaletteStyle::instance());
     box->setPlainText(textOf(e.text));
     return box;
 }
@@ -120,10 +146,11 @@ PictureBox* pictureBox(const PaneElement& e, QWidget* pane)
 QWidget* buildElement(const PaneElement& e, QWidget* pane)
 {
     const Look look = lookOf(e.style);
+    const QFont font = verdana(look.pointSize, look.bold, look.underline);
     QWidget* widget = nullptr;
     switch (look.kind) {
     case Kind::Fitted:
-        widget = fittedLabel(e, pane);
+        widget = fittedLabel(e, font, pane);
         break;
     case Kind::Wrapped:
         widget = fixedLabel(e, pane, Qt::AlignLeft);
@@ -140,7 +167,8 @@ QWidget* buildElement(const PaneElement& e, QWidget* pane)
         break;
     }
     if (look.kind != Kind::Picture) {
-        widget->setFont(verdana(look.pointSize, look.bold, look.underline));
+        if (look.kind != Kind::Fitted)
+            widget->setFont(font);
         if (look.kind != Kind::TextBox)
             setColors(widget, look.color);
     }
