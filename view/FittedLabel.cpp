@@ -1,9 +1,30 @@
 #include "FittedLabel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHash>
 
 namespace orvella {
+
+namespace {
+
+using WidthsByFont = QHash<std::pair<QFont, int>, QHash<QString, int>>;
+
+// Fonts hold engines of the application: the widths go with it.
+WidthsByFont& knownWidths()
+{
+    static WidthsByFont* widths = nullptr;
+    if (!widths) {
+        widths = new WidthsByFont;
+        qAddPostRoutine([] {
+            delete widths;
+            widths = nullptr;
+        });
+    }
+    return *widths;
+}
+
+} // namespace
 
 FittedLabel::FittedLabel(const QString& text, int height, const QFont& font, QWidget* parent)
     : QLabel(parent)
@@ -35,8 +56,7 @@ int FittedLabel::fittedWidth(const QString& text) const
     if (textInteractionFlags() & Selectable)
         return sizeHint().width(); // selectable text is measured as a document
 
-    static QHash<std::pair<QFont, int>, QHash<QString, int>> widthsByFont;
-    QHash<QString, int>& widths = widthsByFont[{font(), logicalDpiY()}];
+    QHash<QString, int>& widths = knownWidths()[{font(), logicalDpiY()}];
     if (const auto known = widths.constFind(text); known != widths.cend())
         return *known;
     const QMargins margins = contentsMargins();
