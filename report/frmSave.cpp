@@ -160,7 +160,10 @@ void frmSave::Form_Load()
 {
     EnableLinkDetection(m_box, this);
     QTextCursor cursor = m_box->textCursor();
+    // One edit: the report is laid out once it is all written, not after every piece.
+    cursor.beginEditBlock();
     WriteReport(cursor, ComposeReport(m_source));
+    cursor.endEditBlock();
     m_box->setTextCursor(cursor);
 }
 
