@@ -3,25 +3,32 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHash>
+#include <QPainter>
+#include <QTextLayout>
+#include <QtMath>
 
 namespace orvella {
 
 namespace {
 
-using WidthsByFont = QHash<std::pair<QFont, int>, QHash<QString, int>>;
+using ShapedTexts =
+    QHash<std::pair<QFont, int>, QHash<QString, std::shared_ptr<const QTextLayout>>>;
 
-// Fonts hold engines of the application: the widths go with it.
-WidthsByFont& knownWidths()
+// Every reading view shows the same captions, and values out of the same tables, in the same
+// few fonts: each text is laid out once in each font and then measured and painted from that
+// layout by every label that shows it. Fonts hold engines of the application: the layouts go
+// with it.
+ShapedTexts& shapedTexts()
 {
-    static WidthsByFont* widths = nullptr;
-    if (!widths) {
-        widths = new WidthsByFont;
+    static ShapedTexts* texts = nullptr;
+    if (!texts) {
+        texts = new ShapedTexts;
         qAddPostRoutine([] {
-            delete widths;
-            widths = nullptr;
+            delete texts;
+            texts = nullptr;
         });
     }
-    return *widths;
+    return *texts;
 }
 
 } // namespace
@@ -38,32 +45,46 @@ FittedLabel::FittedLabel(const QString& text, int height, const QFont& font, QWi
     setFittedText(text);
 }
 
+bool FittedLabel::selectable() const
+{
+    constexpr auto Selectable =
+        Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable;
+    return textInteractionFlags() & Selectable;
+}
+
 void FittedLabel::setFittedText(const QString& text)
 {
     setText(text);
-    resize(fittedWidth(text), m_height);
-}
-
-// The width QLabel's size hint gives a line of plain text, found with one measurement of the
-// same kind where the size hint lays the text out three times. Every reading view shows the
-// same captions in the same few fonts, so each text is measured once in each font.
-int FittedLabel::fittedWidth(const QString& text) const
-{
-    if (text.isEmpty())
-        return 0;
-    constexpr auto Selectable =
-        Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable;
-    if (textInteractionFlags() & Selectable)
-        return sizeHint().width(); // selectable text is measured as a document
-
-    QHash<QString, int>& widths = knownWidths()[{font(), logicalDpiY()}];
-    if (const auto known = widths.constFind(text); known != widths.cend())
-        return *known;
+    if (text.isEmpty()) {
+        m_line.reset();
+        resize(0, m_height);
+        return;
+    }
+    if (selectable()) { // selectable text is laid out and painted as a document
+        m_line.reset();
+        resize(sizeHint().width(), m_height);
+        return;
+    }
+    auto& texts = shapedTexts()[{font(), logicalDpiY()}];
+    auto shaped = texts.find(text);
+    if (shaped == texts.end()) {
+        // One line, laid out as QLabel lays out plain text; its shapes are kept for painting.
+        auto line = std::make_shared<QTextLayout>(text, font(), this);
+        QTextOption option;
+        option.setWrapMode(QTextOption::ManualWrap);
+        line->setTextOption(option);
+        line->setCacheEnabled(true);
+        line->beginLayout();
+        QTextLine only = line->createLine();
+        only.setLineWidth(QWIDGETSIZE_MAX);
+        only.setPosition(QPointF(0, 0));
+        line->endLayout();
+        shaped = texts.insert(text, line);
+    }
+    m_line = *shaped;
+    const qreal textWidth = m_line->lineCount() > 0 ? m_line->lineAt(0).naturalTextWidth() : 0;
     const QMargins margins = contentsMargins();
-    const int extra = 2 * margin() + margins.left() + margins.right();
-    const QRect line = fontMetrics().boundingRect(
-        0, 0, 2000 - extra, 2000, Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs, text);
-    return widths[text] = line.width() + extra;
+    resize(qCeil(textWidth) + 2 * margin() + margins.left() + margins.right(), m_height);
 }
 
 void FittedLabel::changeEvent(QEvent* event)
@@ -71,6 +92,23 @@ void FittedLabel::changeEvent(QEvent* event)
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         setFittedText(text());
+}
+
+QPoint FittedLabel::textOrigin() const
+{
+    return contentsRect().topLeft() + QPoint(margin(), margin());
+}
+
+void FittedLabel::paintEvent(QPaintEvent* event)
+{
+    if (selectable() || !m_line) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    painter.setPen(palette().color(foregroundRole()));
+    m_line->draw(&painter, textOrigin());
 }
 
 } // namespace orvella

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QLabel>
+#include <memory>
+
+class QTextLayout;
 
 namespace orvella {
 
@@ -19,11 +22,15 @@ public:
 protected:
     // A new font changes the text's width: the label follows it.
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    int fittedWidth(const QString& text) const;
+    bool selectable() const;
+    QPoint textOrigin() const;
 
     int m_height;
+    // The text laid out once in the label's font, shared by every label that shows it.
+    std::shared_ptr<const QTextLayout> m_line;
 };
 
 } // namespace orvella
