@@ -2,9 +2,10 @@
 
 #include <QAbstractButton>
 #include <QGuiApplication>
-#include <QHash>
 #include <QIcon>
+#include <QMap>
 #include <QWidget>
+#include <tuple>
 
 namespace orvella {
 
@@ -22,8 +23,10 @@ void setColors(QWidget* widget, const QColor& text, const QColor& background)
 {
     // One palette for each pair of colours, made once: it holds only the roles set here, so
     // every other role still comes from the widget's parent.
-    static QHash<std::pair<QRgb, QRgb>, QPalette> palettes;
-    const std::pair<QRgb, QRgb> key{text.rgba(), background.isValid() ? background.rgba() : 0};
+    // The key: the text colour, and the background with whether there is one.
+    static QMap<std::tuple<QRgb, bool, QRgb>, QPalette> palettes;
+    const std::tuple<QRgb, bool, QRgb> key{text.rgba(), background.isValid(),
+                                           background.isValid() ? background.rgba() : 0};
     auto found = palettes.find(key);
     if (found == palettes.end()) {
         QPalette palette;
