@@ -1,6 +1,8 @@
 #include "HandCursor.h"
 
-#include <QPixmap>
+#include "SharpPicture.h"
+
+#include <QGuiApplication>
 
 namespace orvella {
 
@@ -12,10 +14,17 @@ constexpr int HotSpotY = 1;
 
 QCursor handCursor()
 {
-    const QPixmap picture(QStringLiteral(":/pictures/pointer.png"));
+    const QPixmap picture =
+        sharpPicture(QStringLiteral(":/pictures/pointer.png"), qGuiApp->devicePixelRatio());
     if (picture.isNull())
         return QCursor(Qt::PointingHandCursor);
-    return QCursor(picture, HotSpotX, HotSpotY);
+    // The hot spot is meant in logical pixels, but X11 (xcb) takes it as it stands, in the
+    // picture's own pixels: there it is scaled with the picture, or the twice-sized hand
+    // would point half-way up its finger.
+    const int scale = QGuiApplication::platformName() == QLatin1StringView("xcb")
+                          ? qRound(picture.devicePixelRatio())
+                          : 1;
+    return QCursor(picture, HotSpotX * scale, HotSpotY * scale);
 }
 
 } // namespace orvella
