@@ -73,6 +73,8 @@ int RunProgram(int& argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // Ties the windows to the installed menu entry, whose name and icon the desktop shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvella.Orvella"));
     return StartApplication(app);
 }
 

@@ -2,6 +2,7 @@
 
 #include "LinkLabel.h"
 #include "Look.h"
+#include "SharpPicture.h"
 #include "Twips.h"
 #include "WebPage.h"
 #include "WindowPlacement.h"
@@ -51,8 +52,12 @@ frmAbout::frmAbout(QWidget* parent)
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
     icon->setGeometry(twipsRect(150, 150, 510, 510));
-    icon->setPixmap(QPixmap(QStringLiteral(":/pictures/orvella.png"))
-                        .scaled(icon->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture =
+        sharpPicture(QStringLiteral(":/pictures/orvella.png"), ratio)
+            .scaled(icon->size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
+    icon->setPixmap(picture);
 
     for (const TextRow& row : Texts) {
         auto* label = new QLabel(QString::fromLatin1(row.text), this);

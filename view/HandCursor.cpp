@@ -1,7 +1,8 @@
 #include "HandCursor.h"
 
-#include <QCoreApplication>
-#include <QPixmap>
+#include "SharpPicture.h"
+
+#include <QGuiApplication>
 
 namespace orvella {
 
@@ -18,14 +19,27 @@ void dropShared()
     delete shared;
     shared = nullptr;
 }
+
+QCursor* makeHandCursor()
+{
+    const QPixmap picture =
+        sharpPicture(QStringLiteral(":/pictures/pointer.png"), qGuiApp->devicePixelRatio());
+    if (picture.isNull())
+        return new QCursor(Qt::PointingHandCursor);
+    // The hot spot is meant in logical pixels, but X11 (xcb) takes it as it stands, in the
+    // picture's own pixels: there it is scaled with the picture, or the twice-sized hand
+    // would point half-way up its finger.
+    const int scale = QGuiApplication::platformName() == QLatin1StringView("xcb")
+                          ? qRound(picture.devicePixelRatio())
+                          : 1;
+    return new QCursor(picture, HotSpotX * scale, HotSpotY * scale);
+}
 } // namespace
 
 QCursor handCursor()
 {
     if (!shared) {
-        const QPixmap picture(QStringLiteral(":/pictures/pointer.png"));
-        shared = picture.isNull() ? new QCursor(Qt::PointingHandCursor)
-                                  : new QCursor(picture, HotSpotX, HotSpotY);
+        shared = makeHandCursor();
         qAddPostRoutine(dropShared);
     }
     return *shared;

@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
 #include "Look.h"
+#include "SharpPicture.h"
 
 #include <QPixmap>
 
@@ -23,12 +24,14 @@ PictureBox::PictureBox(bool border, QWidget* parent)
 bool PictureBox::showPicture(const PictureRef& ref)
 {
     const QString resource = orvella::pictureResource(ref);
-    const QPixmap picture(resource);
+    // On a screen with twice the pixel density the picture painted at twice the size is
+    // shown, in the same logical size.
+    const QPixmap picture = sharpPicture(resource, devicePixelRatioF());
     if (resource.isEmpty() || picture.isNull())
         return false;
     setPixmap(picture);
     const int border = 2 * frameWidth();
-    resize(picture.width() + border, picture.height() + border);
+    resize(picture.deviceIndependentSize().toSize() + QSize(border, border));
     m_ref = ref;
     m_resource = resource;
     m_shown = true;

@@ -162,15 +162,18 @@ void paintBanner(QPainter& p, const Face& face, const Accent& accent)
 
 } // namespace
 
-QImage paint(const Face& face)
+QImage paint(const Face& face, int scale)
 {
     const Accent accent = accentFor(face.family);
-    return pk::renderSupersampled(QSize(width, height), 4, false, [&](QPainter& p) {
-        paintFrame(p, accent);
-        paintNumeral(p, face, accent);
-        paintWindow(p, face, accent);
-        paintBanner(p, face, accent);
-    });
+    return pk::renderSupersampled(
+        QSize(width, height), 4, false,
+        [&](QPainter& p) {
+            paintFrame(p, accent);
+            paintNumeral(p, face, accent);
+            paintWindow(p, face, accent);
+            paintBanner(p, face, accent);
+        },
+        scale);
 }
 
 } // namespace card

@@ -31,6 +31,7 @@ struct Face {
 inline constexpr int width = 114;
 inline constexpr int height = 150;
 
-QImage paint(const Face& face);
+// `scale` 2 paints the same card at twice the size.
+QImage paint(const Face& face, int scale = 1);
 
 } // namespace card

@@ -22,18 +22,18 @@ double Rng::uniform()
 }
 
 QImage renderSupersampled(QSize size, int factor, bool transparent,
-                          const std::function<void(QPainter&)>& paint)
+                          const std::function<void(QPainter&)>& paint, int scale)
 {
-    QImage big(size * factor, QImage::Format_ARGB32_Premultiplied);
+    QImage big(size * (factor * scale), QImage::Format_ARGB32_Premultiplied);
     big.fill(transparent ? Qt::transparent : Qt::white);
     {
         QPainter p(&big);
         p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                          QPainter::SmoothPixmapTransform);
-        p.scale(factor, factor);
+        p.scale(factor * scale, factor * scale);
         paint(p);
     }
-    QImage small = big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage small = big.scaled(size * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return transparent ? small : small.convertToFormat(QImage::Format_RGB32);
 }
 

@@ -52,9 +52,11 @@ private:
 };
 
 // Paints at `factor` times the size and scales down: thin strokes and small text stay crisp
-// instead of jagged. The painter arrives already scaled, so callers draw in final pixels.
+// instead of jagged. The painter arrives already scaled, so callers draw in the picture's own
+// units; `scale` makes a picture of `scale` times `size` from the same drawing (2 for a screen
+// with twice the pixel density).
 QImage renderSupersampled(QSize size, int factor, bool transparent,
-                          const std::function<void(QPainter&)>& paint);
+                          const std::function<void(QPainter&)>& paint, int scale = 1);
 
 QPainterPath polygon(std::initializer_list<QPointF> points);
 QPainterPath circle(QPointF centre, qreal radius);

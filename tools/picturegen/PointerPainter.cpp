@@ -60,7 +60,7 @@ int indexFor(char key)
 
 } // namespace
 
-QImage paint()
+QImage paint(int scale)
 {
     // An indexed image, so the file itself carries the pointer's few flat colours.
     QImage image(size, size, QImage::Format_Indexed8);
@@ -69,7 +69,7 @@ QImage paint()
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
             image.setPixel(x, y, static_cast<uint>(indexFor(art[static_cast<std::size_t>(y)][x])));
-    return image;
+    return scale == 1 ? image : image.scaled(size * scale, size * scale);
 }
 
 } // namespace pointer

@@ -208,14 +208,22 @@ QList<Stone> paintAll()
         const qreal ry = rng.range(51, 55);
         const QPainterPath outline = pebbleOutline(rng, centre, rx, ry);
         const QColor tone = stoneTones[i % std::size(stoneTones)];
-        QImage image = pk::renderSupersampled(QSize(width, height), 4, false, [&](QPainter& p) {
-            paintBackground(p, rng);
-            paintShadow(p, outline);
-            paintPebble(p, rng, outline, centre, rx, ry, tone);
-            paintGlyph(p, glyph, centre, 66);
-            paintName(p, QString::fromLatin1(glyph.name));
-        });
-        stones.append({QString::fromLatin1(glyph.name) + QStringLiteral(".jpg"), image});
+        // Each size starts from the same generator state, so both show the same stone.
+        auto render = [&](int scale) {
+            Rng grain = rng;
+            return pk::renderSupersampled(
+                QSize(width, height), 4, false,
+                [&](QPainter& p) {
+                    paintBackground(p, grain);
+                    paintShadow(p, outline);
+                    paintPebble(p, grain, outline, centre, rx, ry, tone);
+                    paintGlyph(p, glyph, centre, 66);
+                    paintName(p, QString::fromLatin1(glyph.name));
+                },
+                scale);
+        };
+        stones.append(
+            {QString::fromLatin1(glyph.name) + QStringLiteral(".jpg"), render(1), render(2)});
     }
     return stones;
 }

@@ -13,6 +13,7 @@ inline constexpr int height = 151;
 struct Stone {
     QString fileName; // e.g. "nauthiz.jpg"
     QImage image;
+    QImage image2x; // the same stone at twice the size
 };
 
 QList<Stone> paintAll();
