@@ -1,5 +1,7 @@
 #include "ReportPrinting.h"
 
+#include "Dialogs.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QPainter>
@@ -72,6 +74,28 @@ std::vector<int> pageSequence(const QPrinter& printer, int pageCount)
 }
 
 } // namespace
+
+QString PrinterRefusal(const QPrinter& printer)
+{
+    // Printing to a file needs no printer. (A printer that has gone leaves the QPrinter on PDF
+    // output, but without a file.)
+    if (!printer.outputFileName().isEmpty())
+        return {};
+    const QString name = printer.printerName();
+    const std::optional<QPrinter::PrinterState> state = Dialogs::printerState(printer);
+    if (!state)
+        return name.isEmpty() ? tr("No printer is available.")
+                              : tr("The printer \"%1\" is not available any more.").arg(name);
+    if (*state == QPrinter::Error)
+        return name.isEmpty()
+                   ? tr("The printer reports an error and does not take jobs.")
+                   : tr("The printer \"%1\" reports an error and does not take jobs.").arg(name);
+    if (*state == QPrinter::Aborted)
+        return name.isEmpty()
+                   ? tr("The printer has stopped and does not take jobs.")
+                   : tr("The printer \"%1\" has stopped and does not take jobs.").arg(name);
+    return {};
+}
 
 bool PrintReportDocument(const QTextDocument& source, QPrinter& printer, QString* errorText)
 {

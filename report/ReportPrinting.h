@@ -10,6 +10,11 @@ namespace orvella {
 // Prints the document on the printer as the print dialog left it: copies, collation and page
 // order are honoured, the text keeps its colours and styles. Returns false with the reason in
 // plain words when the printer is missing or the print job cannot start or fails.
+// Why the printer the print dialog chose cannot take a job now, as the print service tells it:
+// the printer is gone (or the service with it), or it is in its error or aborted state. Empty
+// when it can, and for output to a file.
+QString PrinterRefusal(const QPrinter& printer);
+
 bool PrintReportDocument(const QTextDocument& document, QPrinter& printer, QString* errorText);
 
 } // namespace orvella

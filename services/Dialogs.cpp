@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace orvella {
 
@@ -24,6 +25,8 @@ QString chooseFile(QWidget* parent, const FileDialogSetup& setup,
     dialog.setAcceptMode(acceptMode); // saving asks before replacing an existing file
     dialog.setFileMode(fileMode);
     dialog.setDefaultSuffix(setup.defaultSuffix);
+    if (!setup.suggestedPath.isEmpty())
+        dialog.selectFile(setup.suggestedPath);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
@@ -58,6 +61,16 @@ public:
         dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
         dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
         return dialog.exec() == QDialog::Accepted;
+    }
+
+    std::optional<QPrinter::PrinterState> printerState(const QPrinter& printer) override
+    {
+        if (printer.printerName().isEmpty())
+            return std::nullopt;
+        const QPrinterInfo info = QPrinterInfo::printerInfo(printer.printerName());
+        if (info.isNull())
+            return std::nullopt;
+        return info.state();
     }
 };
 
@@ -111,6 +124,11 @@ QString openFileName(QWidget* parent, const FileDialogSetup& setup)
 bool print(QWidget* parent, QPrinter& printer, bool hasSelection)
 {
     return backend().print(parent, printer, hasSelection);
+}
+
+std::optional<QPrinter::PrinterState> printerState(const QPrinter& printer)
+{
+    return backend().printerState(printer);
 }
 
 } // namespace Dialogs

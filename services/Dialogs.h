@@ -3,10 +3,11 @@
 #include "Look.h"
 
 #include <QMessageBox>
+#include <QPrinter>
 #include <QString>
 #include <functional>
+#include <optional>
 
-class QPrinter;
 class QWidget;
 
 namespace orvella {
@@ -16,6 +17,7 @@ struct FileDialogSetup {
     QString title;
     QString filter;
     QString defaultSuffix;
+    QString suggestedPath = {}; // the folder and file name the dialog opens on; may be empty
 };
 
 // Every message box and dialog of the program goes through here, so that tests can answer
@@ -33,6 +35,9 @@ public:
     // Shows the print dialog for the printer; true when the user chose to print. The dialog
     // opens on Selection when hasSelection, else on All; page ranges are not offered.
     virtual bool print(QWidget* parent, QPrinter& printer, bool hasSelection) = 0;
+    // What the print service says now of the printer the dialog chose: its state, or nothing
+    // when it knows no such printer (it was removed, or the service is not running).
+    virtual std::optional<QPrinter::PrinterState> printerState(const QPrinter& printer) = 0;
 };
 
 namespace Dialogs {
@@ -43,6 +48,7 @@ bool question(QWidget* parent, const QString& text);
 QString saveFileName(QWidget* parent, const FileDialogSetup& setup);
 QString openFileName(QWidget* parent, const FileDialogSetup& setup);
 bool print(QWidget* parent, QPrinter& printer, bool hasSelection);
+std::optional<QPrinter::PrinterState> printerState(const QPrinter& printer);
 
 // Replaces the backend; nullptr puts the real dialogs back. The caller keeps ownership.
 void setBackend(DialogBackend* backend);
