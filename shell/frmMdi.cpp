@@ -10,7 +10,9 @@
 #include "frmDisplay.h"
 #include "frmSave.h"
 
+#include <QAbstractScrollArea>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -18,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
@@ -53,6 +56,17 @@ protected:
             OpenWebPage(WebPages::Home);
     }
 };
+
+// Whether the widget, or one it lies in below the view, does something with a wheel turn
+// itself: a text box scrolls, the tab strip changes tabs.
+bool usesTheWheel(const QWidget* widget, const QWidget* view)
+{
+    for (; widget && widget != view; widget = widget->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea*>(widget) ||
+            qobject_cast<const QTabBar*>(widget))
+            return true;
+    return false;
+}
 
 } // namespace
 
@@ -119,6 +133,11 @@ void frmMdi::buildStrips()
     m_client->setWidget(m_canvas);
     setColors(m_client->viewport(), Maroon, LightBlue);
     m_canvas->installEventFilter(this);
+    // The view's elements keep pointer events to themselves, so a wheel turn would never reach
+    // the client area: over anything but a text box or the tab strip, it scrolls the area.
+    for (QWidget* element : m_display->findChildren<QWidget*>())
+        if (!usesTheWheel(element, m_display))
+            element->installEventFilter(this);
 
     QFrame* picture2 = strip("Picture2", 855, Peach);
     m_buttonStrip = picture2;
@@ -231,6 +250,8 @@ bool frmMdi::eventFilter(QObject* watched, QEvent* event)
 {
     if ((watched == m_canvas || watched == m_buttonStrip) && event->type() == QEvent::Resize)
         applyLayout(); // MDIForm_Resize
+    else if (event->type() == QEvent::Wheel && watched != m_canvas && watched != m_buttonStrip)
+        return QCoreApplication::sendEvent(m_client->viewport(), event);
     return QMainWindow::eventFilter(watched, event);
 }
 

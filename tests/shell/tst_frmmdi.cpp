@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 using namespace orvella;
 
@@ -165,7 +166,13 @@ void tst_frmMdi::smallFrameScrollsToTheReading()
     QWidget* view = child("frmDisplay");
     const auto bottom = [&] { return view->mapTo(client->viewport(), QPoint(0, 561)).y(); };
     QVERIFY(bottom() > client->viewport()->height());
-    client->verticalScrollBar()->setValue(client->verticalScrollBar()->maximum());
+    // A wheel turn over the drawing scrolls, though the drawing keeps pointer events to itself.
+    QWidget* drawing = m_frame->findChild<QWidget*>(QStringLiteral("Frame2"));
+    const QPoint at(10, 10);
+    QWheelEvent down(at, drawing->mapToGlobal(at), {}, QPoint(0, -120 * 20), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(drawing, &down);
+    QCOMPARE(client->verticalScrollBar()->value(), client->verticalScrollBar()->maximum());
     QCOMPARE(bottom(), client->viewport()->height());
 }
 
