@@ -88,8 +88,10 @@ QString PrinterRefusal(const QPrinter& printer)
                               : tr("The printer \"%1\" is not available any more.").arg(name);
     if (*state == QPrinter::Error)
         return name.isEmpty()
-                   ? tr("The printer reports an error and does not take jobs.")
-                   : tr("The printer \"%1\" reports an error and does not take jobs.").arg(name);
+                   ? tr("The printer is stopped or reports an error, and does not take jobs.")
+                   : tr("The printer \"%1\" is stopped or reports an error, and does not take "
+                        "jobs.")
+                         .arg(name);
     if (*state == QPrinter::Aborted)
         return name.isEmpty()
                    ? tr("The printer has stopped and does not take jobs.")

@@ -275,7 +275,9 @@ void frmSave::exportReport(ExportFormat format)
     QString fileName = m_source.birth.name.left(SuggestedNameLength).trimmed();
     if (const SignResult sign = DetermineSign(m_source.birth.monthIndex, m_source.birth.dayIndex))
         fileName += QLatin1StringView(" - ") + signName(*sign);
-    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (!documents.exists()) // the dialog would open on the working folder instead
+        documents = QDir::home();
     QString caption = QString::fromUtf16(entry.caption);
     caption.chop(1); // the dialog's title is the caption without its ellipsis
 

@@ -271,7 +271,7 @@ void tst_ReportPrint::missingPrinterIsTold_data()
     QTest::addColumn<int>("state"); // a QPrinter::PrinterState, or -1: no such printer
     QTest::addColumn<QString>("reason");
     QTest::newRow("gone") << -1 << "available";
-    QTest::newRow("error") << int(QPrinter::Error) << "reports an error";
+    QTest::newRow("error") << int(QPrinter::Error) << "is stopped or reports an error";
     QTest::newRow("aborted") << int(QPrinter::Aborted) << "has stopped";
 }
 
