@@ -82,20 +82,24 @@ QString PrinterRefusal(const QPrinter& printer)
     if (!printer.outputFileName().isEmpty())
         return {};
     const QString name = printer.printerName();
-    const std::optional<QPrinter::PrinterState> state = Dialogs::printerState(printer);
-    if (!state)
-        return name.isEmpty() ? tr("No printer is available.")
-                              : tr("The printer \"%1\" is not available any more.").arg(name);
-    if (*state == QPrinter::Error)
-        return name.isEmpty()
-                   ? tr("The printer is stopped or reports an error, and does not take jobs.")
-                   : tr("The printer \"%1\" is stopped or reports an error, and does not take "
-                        "jobs.")
-                         .arg(name);
-    if (*state == QPrinter::Aborted)
-        return name.isEmpty()
-                   ? tr("The printer has stopped and does not take jobs.")
-                   : tr("The printer \"%1\" has stopped and does not take jobs.").arg(name);
+    const auto told = [&name](const char* unnamed, const char* named) {
+        return name.isEmpty() ? tr(unnamed) : tr(named).arg(name);
+    };
+    switch (Dialogs::printerCondition(printer)) {
+    case PrinterCondition::Ready:
+        return {};
+    case PrinterCondition::Missing:
+        return told("No printer is available.", "The printer \"%1\" is not available any more.");
+    case PrinterCondition::Error:
+        return told("The printer is stopped or reports an error, and does not take jobs.",
+                    "The printer \"%1\" is stopped or reports an error, and does not take jobs.");
+    case PrinterCondition::Aborted:
+        return told("The printer has stopped and does not take jobs.",
+                    "The printer \"%1\" has stopped and does not take jobs.");
+    case PrinterCondition::RefusingJobs:
+        return told("The printer does not accept jobs now.",
+                    "The printer \"%1\" does not accept jobs now.");
+    }
     return {};
 }
 

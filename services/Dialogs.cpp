@@ -4,6 +4,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cups/cups.h>
 
 namespace orvella {
 
@@ -63,14 +64,32 @@ public:
         return dialog.exec() == QDialog::Accepted;
     }
 
-    std::optional<QPrinter::PrinterState> printerState(const QPrinter& printer) override
+    PrinterCondition printerCondition(const QPrinter& printer) override
     {
-        if (printer.printerName().isEmpty())
-            return std::nullopt;
-        const QPrinterInfo info = QPrinterInfo::printerInfo(printer.printerName());
+        const QString name = printer.printerName();
+        const QPrinterInfo info = name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(name);
         if (info.isNull())
-            return std::nullopt;
-        return info.state();
+            return PrinterCondition::Missing;
+        if (info.state() == QPrinter::Error)
+            return PrinterCondition::Error;
+        if (info.state() == QPrinter::Aborted)
+            return PrinterCondition::Aborted;
+        return acceptsJobs(name);
+    }
+
+private:
+    // Qt does not tell whether a queue takes jobs; CUPS does.
+    static PrinterCondition acceptsJobs(const QString& name)
+    {
+        const QByteArray destination = name.toUtf8();
+        cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, destination.constData(), nullptr);
+        if (!dest)
+            return PrinterCondition::Missing;
+        const char* accepting =
+            cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+        const bool refusing = accepting && qstrcmp(accepting, "false") == 0;
+        cupsFreeDests(1, dest);
+        return refusing ? PrinterCondition::RefusingJobs : PrinterCondition::Ready;
     }
 };
 
@@ -126,9 +145,9 @@ bool print(QWidget* parent, QPrinter& printer, bool hasSelection)
     return backend().print(parent, printer, hasSelection);
 }
 
-std::optional<QPrinter::PrinterState> printerState(const QPrinter& printer)
+PrinterCondition printerCondition(const QPrinter& printer)
 {
-    return backend().printerState(printer);
+    return backend().printerCondition(printer);
 }
 
 } // namespace Dialogs

@@ -268,20 +268,20 @@ void tst_ReportPrint::failedPrintIsTold()
 void tst_ReportPrint::missingPrinterIsTold_data()
 {
     // What the print service says of the printer chosen in the dialog, once it is closed.
-    QTest::addColumn<int>("state"); // a QPrinter::PrinterState, or -1: no such printer
+    QTest::addColumn<PrinterCondition>("condition");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("gone") << -1 << "available";
-    QTest::newRow("error") << int(QPrinter::Error) << "is stopped or reports an error";
-    QTest::newRow("aborted") << int(QPrinter::Aborted) << "has stopped";
+    QTest::newRow("gone") << PrinterCondition::Missing << "available";
+    QTest::newRow("error") << PrinterCondition::Error << "is stopped or reports an error";
+    QTest::newRow("aborted") << PrinterCondition::Aborted << "has stopped";
+    QTest::newRow("refusing jobs") << PrinterCondition::RefusingJobs << "does not accept jobs";
 }
 
 void tst_ReportPrint::missingPrinterIsTold()
 {
-    QFETCH(int, state);
+    QFETCH(PrinterCondition, condition);
     QFETCH(QString, reason);
     FakeDialogs dialogs;
-    dialogs.printerStateAnswer =
-        state < 0 ? std::nullopt : std::optional(static_cast<QPrinter::PrinterState>(state));
+    dialogs.printerConditionAnswer = condition;
     dialogs.printAnswer = [](QPrinter& printer, bool) {
         printer.setOutputFormat(QPrinter::NativeFormat);
         printer.setPrinterName(QStringLiteral("Orvella-test-printer-that-does-not-exist"));
