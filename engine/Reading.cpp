@@ -1,6 +1,7 @@
 #include "Reading.h"
 
 #include "Correspondences.h"
+#include "SignDetermination.h"
 #include "TextTable.h"
 
 namespace orvella {
@@ -182,6 +183,7 @@ Reading BuildReading(SignIndex sign, const KnowledgeTexts& knowledgeTexts)
 
     r.lblSunSignDesc = TextTable::get(TextTableId::Personalities).text(key);
     r.lblSunSignName = key;
+    r.sunSignPeriod = SignPeriodText(sign);
 
     r.lblLiesPathName = r.lblPathName;
     r.picPathsCard = {PictureListId::IMGPathsCard, row.pathsCardPicture};

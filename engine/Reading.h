@@ -69,6 +69,10 @@ struct Reading {
     QString lblNordicGod;
     QString txtAboutYourRuneStone;
     PictureRef picStone;
+
+    // The sign's period, the tooltip of lblSunSignName ("December 21 – January 19"). Not one
+    // of the fields above: nothing shows it as its text.
+    QString sunSignPeriod;
 };
 
 // The fields by name, so that the view and the tests can walk them in one loop.

@@ -1,5 +1,7 @@
 #include "SignDetermination.h"
 
+#include "BirthDateLists.h"
+
 namespace orvella {
 
 namespace {
@@ -40,6 +42,31 @@ SignResult DetermineSign(std::int16_t monthIndex, std::int16_t dayIndex)
     if (dayIndex >= rule.lastEarly + 1 && dayIndex <= rule.lastLate)
         return rule.late;
     return std::nullopt;
+}
+
+SignPeriod PeriodOfSign(SignIndex sign)
+{
+    // A sign begins in the month whose late range it holds, the day after that month's early
+    // range, and ends in the month whose early range it holds, on that range's last day.
+    SignPeriod period{};
+    for (int month = 0; month < static_cast<int>(MonthRules.size()); ++month) {
+        const MonthRule& rule = MonthRules[static_cast<std::size_t>(month)];
+        if (rule.late == sign)
+            period.from = {month, rule.lastEarly + 2};
+        if (rule.early == sign)
+            period.to = {month, rule.lastEarly + 1};
+    }
+    return period;
+}
+
+QString SignPeriodText(SignIndex sign)
+{
+    const SignPeriod period = PeriodOfSign(sign);
+    return QStringLiteral("%1 %2 \u2013 %3 %4")
+        .arg(monthEntries().at(period.from.monthIndex))
+        .arg(period.from.day)
+        .arg(monthEntries().at(period.to.monthIndex))
+        .arg(period.to.day);
 }
 
 } // namespace orvella

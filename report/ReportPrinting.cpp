@@ -1,5 +1,7 @@
 #include "ReportPrinting.h"
 
+#include "Dialogs.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QPainter>
@@ -72,6 +74,34 @@ std::vector<int> pageSequence(const QPrinter& printer, int pageCount)
 }
 
 } // namespace
+
+QString PrinterRefusal(const QPrinter& printer)
+{
+    // Printing to a file needs no printer. (A printer that has gone leaves the QPrinter on PDF
+    // output, but without a file.)
+    if (!printer.outputFileName().isEmpty())
+        return {};
+    const QString name = printer.printerName();
+    const auto told = [&name](const char* unnamed, const char* named) {
+        return name.isEmpty() ? tr(unnamed) : tr(named).arg(name);
+    };
+    switch (Dialogs::printerCondition(printer)) {
+    case PrinterCondition::Ready:
+        return {};
+    case PrinterCondition::Missing:
+        return told("No printer is available.", "The printer \"%1\" is not available any more.");
+    case PrinterCondition::Error:
+        return told("The printer is stopped or reports an error, and does not take jobs.",
+                    "The printer \"%1\" is stopped or reports an error, and does not take jobs.");
+    case PrinterCondition::Aborted:
+        return told("The printer has stopped and does not take jobs.",
+                    "The printer \"%1\" has stopped and does not take jobs.");
+    case PrinterCondition::RefusingJobs:
+        return told("The printer does not accept jobs now.",
+                    "The printer \"%1\" does not accept jobs now.");
+    }
+    return {};
+}
 
 bool PrintReportDocument(const QTextDocument& source, QPrinter& printer, QString* errorText)
 {

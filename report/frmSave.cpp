@@ -7,22 +7,29 @@
 #include "ReportFile.h"
 #include "ReportPrinting.h"
 #include "SharedPaletteStyle.h"
+#include "SignDetermination.h"
 #include "Twips.h"
 #include "WebPage.h"
 #include "WindowPlacement.h"
 #include "modRTB.h"
 
+#include <QAction>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QStandardPaths>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <algorithm>
 #include <array>
+#include <memory>
 
 namespace orvella {
 
@@ -61,6 +68,23 @@ constexpr std::array<Control, 6> Controls{{
     {"Label8", Style::Caption, 0, 6960, 7665, 615, FullBrandInvitation.data(),
      "Fully branded software", WebPages::FullyBranded},
 }};
+
+// The three exports, in the order the context menu offers them.
+struct ExportEntry {
+    const char* name;
+    ExportFormat format;
+    const char16_t* caption;
+    const char16_t* filter;
+};
+
+constexpr std::array<ExportEntry, 3> ExportEntries{{
+    {"mnuExportPdf", ExportFormat::Pdf, u"Export as PDF\u2026", u"PDF document (*.pdf)"},
+    {"mnuExportOdt", ExportFormat::Odt, u"Export as ODT\u2026", u"OpenDocument text (*.odt)"},
+    {"mnuExportHtml", ExportFormat::Html, u"Export as HTML\u2026", u"HTML page (*.html *.htm)"},
+}};
+
+// A name longer than this is cut in the suggested file name.
+constexpr qsizetype SuggestedNameLength = 60;
 
 QWidget* makeCaption(const Control& control, QWidget* parent)
 {
@@ -121,6 +145,7 @@ frmSave::frmSave(ReportSource source, QWidget* parent)
     setAutoFillBackground(true);
 
     createControls();
+    createExportActions();
     Form_Load();
     centreWhenShown(this);
 }
@@ -154,6 +179,34 @@ void frmSave::createControls()
             &frmSave::cmdSave_Click);
     connect(findChild<QPushButton*>(QStringLiteral("cmdPrint")), &QPushButton::clicked, this,
             &frmSave::cmdPrint_Click);
+}
+
+void frmSave::createExportActions()
+{
+    for (const ExportEntry& entry : ExportEntries) {
+        auto* action = new QAction(QString::fromUtf16(entry.caption), this);
+        action->setObjectName(QLatin1StringView(entry.name));
+        connect(action, &QAction::triggered, this,
+                [this, format = entry.format] { exportReport(format); });
+        m_exportActions << action;
+    }
+    m_exportActions.front()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    // The window holds them too, so that the shortcut works wherever the focus is in it.
+    addActions(m_exportActions);
+
+    m_box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_box, &QWidget::customContextMenuRequested, this, &frmSave::showContextMenu);
+}
+
+void frmSave::showContextMenu(const QPoint& position)
+{
+    // The position is in the box's viewport. The box's own entries first (Copy, Copy Link
+    // Location, Select All), then the exports.
+    const std::unique_ptr<QMenu> menu(m_box->createStandardContextMenu(position));
+    menu->setObjectName(QStringLiteral("RTBContextMenu"));
+    menu->addSeparator();
+    menu->addActions(m_exportActions);
+    menu->exec(m_box->viewport()->mapToGlobal(position));
 }
 
 void frmSave::Form_Load()
@@ -212,13 +265,55 @@ void frmSave::cmdSave_Click()
         Dialogs::error(this, tr("The reading was not saved.") + QLatin1StringView("\n\n") + reason);
 }
 
+QString frmSave::readingTitle() const
+{
+    return tr("Orvella reading for %1").arg(m_source.birth.name);
+}
+
+void frmSave::exportReport(ExportFormat format)
+{
+    const ExportEntry& entry = *std::find_if(
+        ExportEntries.begin(), ExportEntries.end(),
+        [format](const ExportEntry& candidate) { return candidate.format == format; });
+    const QString suffix = exportSuffix(format);
+    // "<NAME> - <Sign>.pdf" in the documents folder.
+    QString fileName = m_source.birth.name.left(SuggestedNameLength).trimmed();
+    if (const SignResult sign = DetermineSign(m_source.birth.monthIndex, m_source.birth.dayIndex))
+        fileName += QLatin1StringView(" - ") + signName(*sign);
+    QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (!documents.exists()) // the dialog would open on the working folder instead
+        documents = QDir::home();
+    QString caption = QString::fromUtf16(entry.caption);
+    caption.chop(1); // the dialog's title is the caption without its ellipsis
+
+    const QString path =
+        Dialogs::saveFileName(this, {caption, QString::fromUtf16(entry.filter), suffix,
+                                     documents.filePath(fileName + u'.' + suffix)});
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!ExportReportDocument(*m_box->document(), format, path, readingTitle(), &reason))
+        Dialogs::error(this,
+                       tr("The report was not exported.") + QLatin1StringView("\n\n") + reason);
+}
+
 void frmSave::cmdPrint_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(readingTitle());
     const QTextCursor selection = m_box->textCursor();
     const bool hasSelection = selection.hasSelection();
     if (!Dialogs::print(this, printer, hasSelection))
         return;
+    const auto notPrinted = [this](const QString& reason) {
+        Dialogs::error(this,
+                       tr("The report was not printed.") + QLatin1StringView("\n\n") + reason);
+    };
+    // The printer may have gone, or stopped, while the dialog was open.
+    if (const QString refusal = PrinterRefusal(printer); !refusal.isEmpty()) {
+        notPrinted(refusal);
+        return;
+    }
 
     // What the dialog says is printed: the selection with its colours and styles, or all.
     QTextDocument selected;
@@ -230,8 +325,7 @@ void frmSave::cmdPrint_Click()
     }
     QString reason;
     if (!PrintReportDocument(*document, printer, &reason))
-        Dialogs::error(this,
-                       tr("The report was not printed.") + QLatin1StringView("\n\n") + reason);
+        notPrinted(reason);
 }
 
 } // namespace orvella

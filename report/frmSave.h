@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ReportExport.h"
 #include "ReportSource.h"
 
 #include <QDialog>
 
+class QAction;
 class QTextEdit;
 
 namespace orvella {
@@ -21,6 +23,8 @@ public:
 
     void cmdSave_Click();
     void cmdPrint_Click();
+    // Export as PDF, ODT or HTML: asks for a file name and writes the whole report there.
+    void exportReport(ExportFormat format);
 
     // The report's text as it was written, with CR LF line breaks.
     QString reportText() const;
@@ -31,11 +35,16 @@ protected:
 
 private:
     void createControls();
+    void createExportActions();
+    void showContextMenu(const QPoint& position);
+    // "Orvella reading for <NAME>": the print job's name and the exported document's title.
+    QString readingTitle() const;
     void Form_Load();
     void Form_Unload();
 
     ReportSource m_source;
     QTextEdit* m_box = nullptr;
+    QList<QAction*> m_exportActions; // added to the box's own context menu
     bool m_firstShown = false;
 };
 

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <cups/cups.h>
 
 namespace orvella {
 
@@ -25,6 +27,8 @@ QString chooseFile(QWidget* parent, const FileDialogSetup& setup,
     dialog.setAcceptMode(acceptMode); // saving asks before replacing an existing file
     dialog.setFileMode(fileMode);
     dialog.setDefaultSuffix(setup.defaultSuffix);
+    if (!setup.suggestedPath.isEmpty())
+        dialog.selectFile(setup.suggestedPath);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
@@ -59,6 +63,34 @@ public:
         dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
         dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
         return dialog.exec() == QDialog::Accepted;
+    }
+
+    PrinterCondition printerCondition(const QPrinter& printer) override
+    {
+        const QString name = printer.printerName();
+        const QPrinterInfo info = name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(name);
+        if (info.isNull())
+            return PrinterCondition::Missing;
+        if (info.state() == QPrinter::Error)
+            return PrinterCondition::Error;
+        if (info.state() == QPrinter::Aborted)
+            return PrinterCondition::Aborted;
+        return acceptsJobs(name);
+    }
+
+private:
+    // Qt does not tell whether a queue takes jobs; CUPS does.
+    static PrinterCondition acceptsJobs(const QString& name)
+    {
+        const QByteArray destination = name.toUtf8();
+        cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, destination.constData(), nullptr);
+        if (!dest)
+            return PrinterCondition::Missing;
+        const char* accepting =
+            cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+        const bool refusing = accepting && qstrcmp(accepting, "false") == 0;
+        cupsFreeDests(1, dest);
+        return refusing ? PrinterCondition::RefusingJobs : PrinterCondition::Ready;
     }
 };
 
@@ -112,6 +144,11 @@ QString openFileName(QWidget* parent, const FileDialogSetup& setup)
 bool print(QWidget* parent, QPrinter& printer, bool hasSelection)
 {
     return backend().print(parent, printer, hasSelection);
+}
+
+PrinterCondition printerCondition(const QPrinter& printer)
+{
+    return backend().printerCondition(printer);
 }
 
 } // namespace Dialogs

@@ -305,9 +305,9 @@ void frmMain::cmdProceed_Click()
     view->tabs()->setCurrentIndex(1);
     hide();
     connect(m_frame, &frmMdi::backRequested, this, &QWidget::show);
-    // Take the whole screen even where no window manager maximises the frame.
-    if (const QScreen* screen = this->screen())
-        m_frame->setGeometry(screen->availableGeometry());
+    // Maximised on the input window's screen; un-maximised it comes back at its own size,
+    // centred there.
+    m_frame->placeUnmaximised(screen());
     m_frame->showMaximized();
 }
 

@@ -10,13 +10,19 @@
 #include "frmDisplay.h"
 #include "frmSave.h"
 
+#include <QAbstractScrollArea>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabBar>
 #include <QVBoxLayout>
+#include <QWindowStateChangeEvent>
 #include <algorithm>
 
 namespace orvella {
@@ -50,6 +56,17 @@ protected:
             OpenWebPage(WebPages::Home);
     }
 };
+
+// Whether the widget, or one it lies in below the view, does something with a wheel turn
+// itself: a text box scrolls, the tab strip changes tabs.
+bool usesTheWheel(const QWidget* widget, const QWidget* view)
+{
+    for (; widget && widget != view; widget = widget->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea*>(widget) ||
+            qobject_cast<const QTabBar*>(widget))
+            return true;
+    return false;
+}
 
 } // namespace
 
@@ -102,13 +119,29 @@ void frmMdi::buildStrips()
     title->resize(title->width(), twips(345));
     m_lblSoftwareName = title;
 
-    m_client = new QWidget;
+    // Where the client area is smaller than the reading view, the view scrolls; the scroll
+    // bars show only then. Where it is larger, the view sits at the top, centred.
+    m_client = new QScrollArea;
     m_client->setObjectName(QStringLiteral("frmMdiClient"));
-    setColors(m_client, Maroon, LightBlue);
-    m_display = new frmDisplay(m_client);
-    m_client->installEventFilter(this);
+    m_client->setFrameShape(QFrame::NoFrame);
+    m_client->setWidgetResizable(true);
+    m_canvas = new QWidget;
+    m_canvas->setObjectName(QStringLiteral("frmMdiCanvas"));
+    setColors(m_canvas, Maroon, LightBlue);
+    m_display = new frmDisplay(m_canvas);
+    m_canvas->setMinimumSize(m_display->size());
+    m_client->setWidget(m_canvas);
+    setColors(m_client->viewport(), Maroon, LightBlue);
+    m_canvas->installEventFilter(this);
+    // The view's elements keep pointer events to themselves, so a wheel turn would never reach
+    // the client area: over anything but a text box or the tab strip, it scrolls the area.
+    for (QWidget* element : m_display->findChildren<QWidget*>())
+        if (!usesTheWheel(element, m_display))
+            element->installEventFilter(this);
 
     QFrame* picture2 = strip("Picture2", 855, Peach);
+    m_buttonStrip = picture2;
+    picture2->installEventFilter(this);
     addBrandBanners(picture2,
                     twipsRect(120, 120, 5745, 615)); // the fully-branded one stays in front
 
@@ -150,26 +183,75 @@ void frmMdi::buildMenus()
 void frmMdi::applyLayout()
 {
     // Measured against the frame's own client width, so that in a smaller frame the buttons
-    // stay at the right-hand end and the view is never pushed past the left edge.
-    const int width = m_client ? m_client->width() : this->width();
-    const auto centred = [width](QWidget* w) {
-        return std::max(0, qRound((width - w->width()) / 2.0));
+    // stay at the right-hand end and the view is never pushed past the left edge. The view is
+    // centred in the area it scrolls in, which a vertical scroll bar makes narrower.
+    const int width = m_buttonStrip->width();
+    const auto centredIn = [](int space, QWidget* w) {
+        return std::max(0, qRound((space - w->width()) / 2.0));
     };
     const auto fromRight = [width](QWidget* w, int gapTwips) {
         return std::max(0, width - (w->width() + twips(gapTwips)));
     };
-    m_lblVeldaneBanner->move(centred(m_lblVeldaneBanner), m_lblVeldaneBanner->y());
-    m_lblSoftwareName->move(centred(m_lblSoftwareName), m_lblSoftwareName->y());
+    m_lblVeldaneBanner->move(centredIn(width, m_lblVeldaneBanner), m_lblVeldaneBanner->y());
+    m_lblSoftwareName->move(centredIn(width, m_lblSoftwareName), m_lblSoftwareName->y());
     m_cmdMdiExit->move(fromRight(m_cmdMdiExit, 20), m_cmdMdiExit->y());
     m_cmdBack->move(fromRight(m_cmdBack, 1400), m_cmdBack->y());
-    m_display->move(centred(m_display), 0);
+    m_display->move(centredIn(m_canvas->width(), m_display), 0);
     m_cmdPrint->move(fromRight(m_cmdPrint, 2700), m_cmdPrint->y());
+}
+
+QSize frmMdi::fullSize() const
+{
+    int height = m_display->height();
+    for (const char* name : {"Picture1", "Picture3", "Picture2"})
+        height += findChild<QWidget*>(QLatin1StringView(name))->height();
+    if (const QMenuBar* bar = menuBar(); bar->isVisibleTo(this))
+        height += bar->sizeHint().height();
+    return QSize(std::max(m_display->width(), minimumWidth()), height);
+}
+
+void frmMdi::placeUnmaximised(const QScreen* screen)
+{
+    if (!screen)
+        screen = this->screen();
+    if (!screen || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    const QRect available = screen->availableGeometry();
+    // The window frame's title bar and borders, as far as the window system has told them.
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const QMargins decoration(client.left() - frame.left(), client.top() - frame.top(),
+                              frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QSize room = available.size().shrunkBy(decoration);
+    const QSize size = fullSize().boundedTo(room);
+    resize(size);
+    // The frame's outer edge centred in the available area: the title bar lies inside it.
+    const QSize outer = size.grownBy(decoration);
+    move(available.left() + std::max(0, (available.width() - outer.width()) / 2),
+         available.top() + std::max(0, (available.height() - outer.height()) / 2));
+}
+
+void frmMdi::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    const Qt::WindowStates special =
+        Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized;
+    // Back from maximised: the window system brings the size the frame had before, which may
+    // be the whole screen; the frame takes its own size and place instead.
+    if ((change->oldState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) &&
+        !(windowState() & special))
+        placeUnmaximised();
 }
 
 bool frmMdi::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_client && event->type() == QEvent::Resize)
+    if ((watched == m_canvas || watched == m_buttonStrip) && event->type() == QEvent::Resize)
         applyLayout(); // MDIForm_Resize
+    else if (event->type() == QEvent::Wheel && watched != m_canvas && watched != m_buttonStrip)
+        return QCoreApplication::sendEvent(m_client->viewport(), event);
     return QMainWindow::eventFilter(watched, event);
 }
 

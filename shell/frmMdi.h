@@ -5,6 +5,8 @@
 
 class QLabel;
 class QPushButton;
+class QScreen;
+class QScrollArea;
 
 namespace orvella {
 
@@ -30,12 +32,22 @@ public:
     // Places the banner, the title, the buttons and the view for the frame's client width.
     void applyLayout();
 
+    // The size that shows the strips and the whole reading view without scrolling.
+    QSize fullSize() const;
+    // Gives the frame, when it is not maximised, the full size or the available area of the
+    // screen (its own when none is named) if that is smaller, centred there with its title
+    // bar on the screen.
+    void placeUnmaximised(const QScreen* screen = nullptr);
+
+    QScrollArea* clientArea() const { return m_client; }
+
 signals:
     void backRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void MDIForm_Unload();
@@ -45,7 +57,9 @@ private:
     std::function<ReportSource()> m_reportSource;
     bool m_closingForBack = false;
 
-    QWidget* m_client = nullptr; // the area between the strips
+    QScrollArea* m_client = nullptr; // the area between the strips; scrolls a reading too big
+    QWidget* m_canvas = nullptr;     // inside it: never smaller than the reading view
+    QWidget* m_buttonStrip = nullptr;
     frmDisplay* m_display = nullptr;
     QLabel* m_lblVeldaneBanner = nullptr;
     QLabel* m_lblSoftwareName = nullptr;

@@ -155,6 +155,9 @@ void frmDisplay::ShowReading(const Reading& reading)
 {
     for (const ReadingTextField& field : ReadingTextFields)
         setFieldText(field.name, reading.*field.member);
+    // Someone born on a cusp sees from the sign's dates why this is their sign.
+    if (auto* signName = findChild<QLabel*>(QStringLiteral("lblSunSignName")))
+        signName->setToolTip(reading.sunSignPeriod);
     for (const ReadingPictureField& field : ReadingPictureFields)
         if (auto* box = findChild<PictureBox*>(QString::fromLatin1(field.name)))
             box->showPicture(reading.*field.member);

@@ -26,7 +26,8 @@ public:
     // personality text, the initial pictures, no card caption on the drawing, tab 0.
     explicit frmDisplay(QWidget* parent = nullptr);
 
-    // Sets each of the reading's fields on the element of the same name. Nothing else changes.
+    // Sets each of the reading's fields on the element of the same name, and the sign's period
+    // as the tooltip of the sign's name. Nothing else changes.
     void ShowReading(const Reading& reading);
     // Shows the sign's card caption, then fills the first circle, colours the path and fills
     // the second circle. It never hides a caption or restores a colour.

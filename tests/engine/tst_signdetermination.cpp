@@ -1,5 +1,6 @@
 #include "SignDetermination.h"
 
+#include <QLocale>
 #include <QTest>
 
 using namespace orvella;
@@ -12,6 +13,7 @@ private slots:
     void everyDayOfTheYear();
     void outOfRange_data();
     void outOfRange();
+    void periodOfEverySign();
 };
 
 namespace {
@@ -99,6 +101,22 @@ void tst_SignDetermination::outOfRange()
     const SignResult sign =
         DetermineSign(static_cast<std::int16_t>(monthIndex), static_cast<std::int16_t>(dayIndex));
     QCOMPARE(sign.has_value() ? toInt(*sign) : -1, expected);
+}
+
+// The sign's period comes from the month rules and agrees with the periods above, cusps and
+// February 29 included.
+void tst_SignDetermination::periodOfEverySign()
+{
+    for (const Period& p : Periods) {
+        const SignPeriod period = PeriodOfSign(p.sign);
+        QCOMPARE(period.from, (MonthDay{p.fromMonth - 1, p.fromDay}));
+        QCOMPARE(period.to, (MonthDay{p.toMonth - 1, p.toDay}));
+        QCOMPARE(SignPeriodText(p.sign), QStringLiteral("%1 %2 \u2013 %3 %4")
+                                             .arg(QLocale::c().monthName(p.fromMonth))
+                                             .arg(p.fromDay)
+                                             .arg(QLocale::c().monthName(p.toMonth))
+                                             .arg(p.toDay));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_SignDetermination)

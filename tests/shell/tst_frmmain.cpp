@@ -242,42 +242,44 @@ void tst_frmMain::proceedShowsEachSign_data()
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("sign");
     QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("period"); // the tooltip of the sign's name
     QTest::newRow("Capricorn") << 5 << "January"
                                << "Capricorn"
-                               << "lblCapricorn";
+                               << "lblCapricorn" << QStringLiteral("December 21 \u2013 January 19");
     QTest::newRow("Aquarius") << 18 << "February"
                               << "Aquarius"
-                              << "lblAquarius";
+                              << "lblAquarius" << QStringLiteral("January 20 \u2013 February 18");
     QTest::newRow("Pisces") << 29 << "February"
                             << "Pisces"
-                            << "lblPisces";
+                            << "lblPisces" << QStringLiteral("February 19 \u2013 March 20");
     QTest::newRow("Aries") << 21 << "March"
                            << "Aries"
-                           << "lblAries";
+                           << "lblAries" << QStringLiteral("March 21 \u2013 April 20");
     QTest::newRow("Taurus") << 20 << "May"
                             << "Taurus"
-                            << "lblTaurus";
+                            << "lblTaurus" << QStringLiteral("April 21 \u2013 May 20");
     QTest::newRow("Gemini") << 21 << "May"
                             << "Gemini"
-                            << "lblGemini";
+                            << "lblGemini" << QStringLiteral("May 21 \u2013 June 20");
     QTest::newRow("Cancer") << 20 << "July"
                             << "Cancer"
-                            << "lblCancer";
+                            << "lblCancer" << QStringLiteral("June 21 \u2013 July 20");
     QTest::newRow("Leo") << 1 << "August"
                          << "Leo"
-                         << "lblLeo";
+                         << "lblLeo" << QStringLiteral("July 21 \u2013 August 20");
     QTest::newRow("Virgo") << 20 << "September"
                            << "Virgo"
-                           << "lblVirgo";
+                           << "lblVirgo" << QStringLiteral("August 21 \u2013 September 20");
     QTest::newRow("Libra") << 21 << "September"
                            << "Libra"
-                           << "lblLibra";
+                           << "lblLibra" << QStringLiteral("September 21 \u2013 October 20");
     QTest::newRow("Scorpio") << 20 << "November"
                              << "Scorpio"
-                             << "lblScorpio";
+                             << "lblScorpio" << QStringLiteral("October 21 \u2013 November 20");
     QTest::newRow("Sagittarius") << 20 << "December"
                                  << "Sagittarius"
-                                 << "lblSagittarius";
+                                 << "lblSagittarius"
+                                 << QStringLiteral("November 21 \u2013 December 20");
 }
 
 void tst_frmMain::proceedShowsEachSign()
@@ -286,6 +288,7 @@ void tst_frmMain::proceedShowsEachSign()
     QFETCH(QString, month);
     QFETCH(QString, sign);
     QFETCH(QString, caption);
+    QFETCH(QString, period);
     enter(QStringLiteral("  ANNA "), day, month, 2000);
     m_window->cmdProceed_Click();
     QVERIFY(m_dialogs->messages.isEmpty());
@@ -304,6 +307,7 @@ void tst_frmMain::proceedShowsEachSign()
     frmDisplay* view = frame->display();
     QCOMPARE(view->tabs()->currentIndex(), 1);
     QCOMPARE(view->fieldText(QStringLiteral("lblSunSignName")), sign);
+    QCOMPARE(view->findChild<QLabel*>(QStringLiteral("lblSunSignName"))->toolTip(), period);
     QCOMPARE(view->fieldText(QStringLiteral("lblLiesPathName")),
              view->fieldText(QStringLiteral("lblPathName")));
     int shown = 0;

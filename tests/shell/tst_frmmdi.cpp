@@ -11,8 +11,12 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 using namespace orvella;
 
@@ -25,6 +29,8 @@ private slots:
     void everyElementIsNamed();
     void layoutOnAFullScreen();
     void layoutInASmallerFrame();
+    void unmaximisedFrameFitsTheScreen();
+    void smallFrameScrollsToTheReading();
     void backClosesWithoutEnding();
     void printOpensTheReportModally();
     void linksOpenTheirPages_data();
@@ -86,6 +92,9 @@ void tst_frmMdi::layoutOnAFullScreen()
     QCOMPARE(left("cmdPrint"), 1280 - (84 + 180));
     QCOMPARE(left("frmDisplay"), 166); // 165.5 rounded to the nearest
     QCOMPARE(child("frmDisplay")->size(), QSize(949, 561));
+    // Room for the whole view: nothing scrolls.
+    QVERIFY(!m_frame->clientArea()->verticalScrollBar()->isVisible());
+    QVERIFY(!m_frame->clientArea()->horizontalScrollBar()->isVisible());
     const int bannerWidth = child("lblVeldaneBanner")->width();
     QCOMPARE(left("lblVeldaneBanner"), qRound((1280 - bannerWidth) / 2.0));
 }
@@ -108,8 +117,63 @@ void tst_frmMdi::layoutInASmallerFrame()
 
     m_frame->resize(1100, 600);
     QTRY_COMPARE(m_frame->centralWidget()->width(), 1100);
-    QCOMPARE(left("frmDisplay"), 76);
+    // Too low for the view: it scrolls, and is centred beside the vertical scroll bar.
+    const int viewport = m_frame->clientArea()->viewport()->width();
+    QVERIFY(viewport < 1100);
+    QCOMPARE(left("frmDisplay"), qRound((viewport - 949) / 2.0));
     QCOMPARE(left("cmdMdiExit"), 1100 - 90);
+}
+
+void tst_frmMdi::unmaximisedFrameFitsTheScreen()
+{
+    // Opened as Proceed opens it, then un-maximised.
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(available.size(), QSize(1366, 768));
+    m_frame->placeUnmaximised(QGuiApplication::primaryScreen());
+    m_frame->showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
+    QTRY_VERIFY(m_frame->isMaximized());
+    m_frame->showNormal();
+    QTRY_VERIFY(!m_frame->isMaximized());
+
+    // The whole frame, title bar included, inside the screen and centred on it.
+    const QRect frame = m_frame->frameGeometry();
+    QVERIFY2(available.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                       .arg(frame.x())
+                                                       .arg(frame.y())
+                                                       .arg(frame.width())
+                                                       .arg(frame.height())));
+    QVERIFY(qAbs(frame.center().x() - available.center().x()) <= 1);
+    QVERIFY(qAbs(frame.center().y() - available.center().y()) <= 1);
+    // At the size that shows the strips and the whole reading, with nothing to scroll.
+    QCOMPARE(m_frame->size(), m_frame->fullSize());
+    QCOMPARE(m_frame->clientArea()->viewport()->size(), QSize(949, 561));
+    QVERIFY(!m_frame->clientArea()->verticalScrollBar()->isVisible());
+    QVERIFY(!m_frame->clientArea()->horizontalScrollBar()->isVisible());
+    QCOMPARE(child("frmDisplay")->mapTo(m_frame, QPoint(0, 0)).x(), 0);
+}
+
+void tst_frmMdi::smallFrameScrollsToTheReading()
+{
+    m_frame->resize(1000, 600);
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
+    QScrollArea* client = m_frame->clientArea();
+    QTRY_VERIFY(client->verticalScrollBar()->isVisible());
+    QVERIFY(!client->horizontalScrollBar()->isVisible()); // wide enough
+
+    // The reading's bottom edge is out of sight, and scrolling brings it into view.
+    QWidget* view = child("frmDisplay");
+    const auto bottom = [&] { return view->mapTo(client->viewport(), QPoint(0, 561)).y(); };
+    QVERIFY(bottom() > client->viewport()->height());
+    // A wheel turn over the drawing scrolls, though the drawing keeps pointer events to itself.
+    QWidget* drawing = m_frame->findChild<QWidget*>(QStringLiteral("Frame2"));
+    const QPoint at(10, 10);
+    QWheelEvent down(at, drawing->mapToGlobal(at), {}, QPoint(0, -120 * 20), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(drawing, &down);
+    QCOMPARE(client->verticalScrollBar()->value(), client->verticalScrollBar()->maximum());
+    QCOMPARE(bottom(), client->viewport()->height());
 }
 
 void tst_frmMdi::backClosesWithoutEnding()

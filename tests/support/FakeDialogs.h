@@ -32,6 +32,8 @@ public:
     // Sets up the printer as the user would in the dialog; the dialog is cancelled when unset.
     std::function<bool(QPrinter&, bool hasSelection)> printAnswer;
     QList<bool> printDialogSelections; // hasSelection of every print dialog shown
+    // What the print service says of the printer chosen in the dialog.
+    PrinterCondition printerConditionAnswer = PrinterCondition::Ready;
 
     QStringList messageTexts() const
     {
@@ -66,6 +68,7 @@ public:
         printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
         return printAnswer ? printAnswer(printer, hasSelection) : false;
     }
+    PrinterCondition printerCondition(const QPrinter&) override { return printerConditionAnswer; }
 };
 
 } // namespace orvella::testing

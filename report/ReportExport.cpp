@@ -1,0 +1,125 @@
+#include "ReportExport.h"
+
+#include "Look.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+#include <QTextDocumentWriter>
+#include <memory>
+
+namespace orvella {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("orvella::ReportExport", text);
+}
+
+// The same blank paper around the text as on a printout.
+constexpr double PageMarginMillimetres = 20.0;
+
+// The paper of the user's part of the world: Letter where it is the custom, A4 elsewhere.
+QPageSize localPaper()
+{
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+               ? QPageSize(QPageSize::Letter)
+               : QPageSize(QPageSize::A4);
+}
+
+// The document as a PDF, an OpenDocument text or an HTML page, made in memory: the writers
+// close the device they write to, which a save file does not allow.
+QByteArray pdfBytes(QTextDocument& document, const QString& title)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(title);
+    writer.setCreator(QString(WindowTitle));
+    writer.setPageSize(localPaper());
+    writer.setPageMargins(QMarginsF(PageMarginMillimetres, PageMarginMillimetres,
+                                    PageMarginMillimetres, PageMarginMillimetres),
+                          QPageLayout::Millimeter);
+    // Laid out afresh for the page, as the printout is: fonts measured at the writer's
+    // resolution, no page numbers added. The links stay links.
+    document.documentLayout()->setPaintDevice(&writer);
+    document.setPageSize(writer.pageLayout().paintRectPixels(writer.resolution()).size());
+    document.print(&writer);
+    return buffer.data();
+}
+
+QByteArray odtBytes(QTextDocument& document)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QTextDocumentWriter writer(&buffer, "odf");
+    return writer.write(&document) ? buffer.data() : QByteArray();
+}
+
+QByteArray documentBytes(QTextDocument& document, ExportFormat format, const QString& title)
+{
+    switch (format) {
+    case ExportFormat::Pdf:
+        return pdfBytes(document, title);
+    case ExportFormat::Odt:
+        return odtBytes(document);
+    case ExportFormat::Html:
+        return document.toHtml().toUtf8();
+    }
+    return {};
+}
+
+} // namespace
+
+QString exportSuffix(ExportFormat format)
+{
+    switch (format) {
+    case ExportFormat::Pdf:
+        return QStringLiteral("pdf");
+    case ExportFormat::Odt:
+        return QStringLiteral("odt");
+    case ExportFormat::Html:
+        return QStringLiteral("html");
+    }
+    return {};
+}
+
+bool ExportReportDocument(const QTextDocument& source, ExportFormat format, const QString& path,
+                          const QString& title, QString* errorText)
+{
+    const auto fail = [errorText](const QString& reason) {
+        if (errorText)
+            *errorText = reason;
+        return false;
+    };
+
+    // A copy carries the title, so that the report on screen stays as it is.
+    const std::unique_ptr<QTextDocument> document(source.clone());
+    document->setMetaInformation(QTextDocument::DocumentTitle, title);
+
+    const QByteArray content = documentBytes(*document, format, title);
+    if (content.isEmpty())
+        return fail(tr("The document could not be made."));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(tr("The file could not be created: %1").arg(file.errorString()));
+    // commit() can report success after a failed final flush (a full disk, a size limit):
+    // flush first and give up on any failure, so that an existing file stays.
+    if (file.write(content) != content.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(tr("The file could not be written: %1").arg(reason));
+    }
+    if (!file.commit())
+        return fail(tr("The file could not be saved: %1").arg(file.errorString()));
+    return true;
+}
+
+} // namespace orvella
