@@ -296,6 +296,7 @@ public:
     QString saveFileName(QWidget*, const FileDialogSetup&) override { return {}; }
     QString openFileName(QWidget*, const FileDialogSetup&) override { return {}; }
     bool print(QWidget*, QPrinter&, bool) override { return false; }
+    PrinterCondition printerCondition(const QPrinter&) override { return PrinterCondition::Ready; }
 };
 
 int runProgramChild()
