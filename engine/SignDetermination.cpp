@@ -2,6 +2,8 @@
 
 #include "BirthDateLists.h"
 
+#include <QStringBuilder>
+
 namespace orvella {
 
 namespace {
@@ -62,11 +64,10 @@ SignPeriod PeriodOfSign(SignIndex sign)
 QString SignPeriodText(SignIndex sign)
 {
     const SignPeriod period = PeriodOfSign(sign);
-    return QStringLiteral("%1 %2 \u2013 %3 %4")
-        .arg(monthEntries().at(period.from.monthIndex))
-        .arg(period.from.day)
-        .arg(monthEntries().at(period.to.monthIndex))
-        .arg(period.to.day);
+    // Built in one piece: the reading asks for it every time it is built.
+    return monthEntries().at(period.from.monthIndex) % u' ' % QString::number(period.from.day) %
+           u" \u2013 " % monthEntries().at(period.to.monthIndex) % u' ' %
+           QString::number(period.to.day);
 }
 
 } // namespace orvella
