@@ -19,6 +19,14 @@ void FittedLabel::setFittedText(const QString& text)
 {
     setText(text);
     resize(text.isEmpty() ? 0 : sizeHint().width(), m_height);
+    if (m_tabFocus)
+        setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+}
+
+void FittedLabel::setTabFocusWhileShown(bool on)
+{
+    m_tabFocus = on;
+    setFocusPolicy(on && !text().isEmpty() ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void FittedLabel::changeEvent(QEvent* event)

@@ -15,12 +15,17 @@ public:
     // Use this rather than QLabel::setText, which would keep the old width.
     void setFittedText(const QString& text);
 
+    // Tab reaches the label while it shows a text; an empty label, which has no width, is
+    // passed over.
+    void setTabFocusWhileShown(bool on);
+
 protected:
     // A new font changes the text's width: the label follows it.
     void changeEvent(QEvent* event) override;
 
 private:
     int m_height;
+    bool m_tabFocus = false;
 };
 
 } // namespace orvella

@@ -1,5 +1,6 @@
 #include "ReadingPane.h"
 
+#include "AccessibleElements.h"
 #include "FittedLabel.h"
 #include "Look.h"
 #include "PictureBox.h"
@@ -7,6 +8,7 @@
 
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 namespace orvella {
 
@@ -150,6 +152,33 @@ QWidget* buildElement(const PaneElement& e, QWidget* pane)
     return widget;
 }
 
+// A field reachable by the keyboard and readable by assistive technology: a label's text is
+// its value, a long text can be selected with the keys, a text box is reachable as it is.
+void makeReadable(QWidget* field, Kind kind)
+{
+    switch (kind) {
+    case Kind::Fitted:
+        markAsReadingField(static_cast<QLabel*>(field));
+        static_cast<FittedLabel*>(field)->setTabFocusWhileShown(true);
+        break;
+    case Kind::Wrapped:
+        markAsReadingField(static_cast<QLabel*>(field));
+        field->setFocusPolicy(Qt::TabFocus);
+        break;
+    case Kind::LongText:
+        markAsReadingField(static_cast<QLabel*>(field));
+        // Only the keys select: the pointer over the text keeps to the drawing's hover.
+        static_cast<QLabel*>(field)->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+        field->setFocusPolicy(Qt::TabFocus);
+        break;
+    case Kind::Picture:
+        field->setFocusPolicy(Qt::TabFocus);
+        break;
+    case Kind::TextBox:
+        break;
+    }
+}
+
 constexpr int captionCount(std::span<const PaneElement> elements)
 {
     return static_cast<int>(elements.size()) - fieldCount(elements);
@@ -170,16 +199,32 @@ ReadingPane::ReadingPane(int paneIndex, QWidget* parent)
     for (int i = 0; i < paneIndex; ++i)
         captionNumber += captionCount(ReadingPanes.at(static_cast<std::size_t>(i)).elements);
 
+    std::vector<std::pair<QPoint, QWidget*>> fields;
     for (const PaneElement& e : m_layout.elements) {
         QWidget* widget = buildElement(e, this);
         if (e.name) {
             widget->setObjectName(QString::fromLatin1(e.name));
             widget->setAccessibleName(textOf(e.what));
+            if (const auto& line = m_layout.separator)
+                widget->setAccessibleDescription(
+                    textOf(e.top < line->y ? line->above : line->below));
+            makeReadable(widget, lookOf(e.style).kind);
+            fields.emplace_back(QPoint(e.left, e.top), widget);
         } else {
             widget->setObjectName(QStringLiteral("Label%1").arg(captionNumber++));
             widget->setAccessibleName(textOf(e.text).trimmed());
         }
     }
+    std::stable_sort(fields.begin(), fields.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.first.y(), a.first.x()) < std::pair(b.first.y(), b.first.x());
+    });
+    for (const auto& field : fields)
+        m_fieldsInScreenOrder << field.second;
+}
+
+QList<QWidget*> ReadingPane::fieldsInScreenOrder() const
+{
+    return m_fieldsInScreenOrder;
 }
 
 void ReadingPane::paintEvent(QPaintEvent*)

@@ -387,6 +387,8 @@ void tst_frmMain::linksOpenTheirPages()
     } else {
         auto* label = m_window->findChild<QLabel*>(element);
         QVERIFY(label);
+        // A banner is brought to the front as the start-up choice brings it.
+        label->show();
         label->raise();
         QTest::mouseClick(label, Qt::LeftButton);
     }
