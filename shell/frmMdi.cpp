@@ -129,18 +129,20 @@ void frmMdi::buildStrips()
     connect(m_cmdPrint, &QPushButton::clicked, this, &frmMdi::cmdPrint_Click);
     connect(m_cmdBack, &QPushButton::clicked, this, &frmMdi::cmdBack_Click);
     connect(m_cmdMdiExit, &QPushButton::clicked, this, &frmMdi::cmdMdiExit_Click);
-    // Tab: the view (its tabs, their fields, the drawing), the buttons, then the links.
+
+    column->addWidget(picture1);
+    column->addWidget(picture3);
+    column->addWidget(m_client, 1);
+    column->addWidget(picture2);
+
+    // Tab, once every strip is in the window: the view (its tabs, their fields, the drawing), the
+    // buttons, then the links.
     QWidget::setTabOrder(m_display->lastInKeyboardOrder(), m_cmdMdiExit);
     QWidget::setTabOrder(m_cmdMdiExit, m_cmdBack);
     QWidget::setTabOrder(m_cmdBack, m_cmdPrint);
     QWidget::setTabOrder(m_cmdPrint, m_lblVeldaneBanner);
     QWidget::setTabOrder(m_lblVeldaneBanner, brands.cobrand);
     QWidget::setTabOrder(brands.cobrand, brands.fullBrand);
-
-    column->addWidget(picture1);
-    column->addWidget(picture3);
-    column->addWidget(m_client, 1);
-    column->addWidget(picture2);
 
     // Back, Print and Exit always stay within reach.
     setMinimumWidth(twips(2700 + 1260) + 8);

@@ -6,6 +6,7 @@
 #include "KnowledgeTexts.h"
 #include "LinkLabel.h"
 #include "PictureBox.h"
+#include "ReadingPane.h"
 #include "SphereCaption.h"
 #include "TreeOfLifeDrawing.h"
 
@@ -18,9 +19,9 @@ namespace orvella {
 
 namespace {
 
-constexpr char ReadingFieldProperty[] = "orvellaReadingField";
-
-// A value of the reading: named by its caption, its shown value as its text.
+// A label of a reading pane: a field, named by its caption with its shown value as its text,
+// or a static caption, whose text is its name. Qt resolves an interface as soon as a label
+// gets its first text, during construction: the pane it is built on is what is known then.
 class FieldAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit FieldAccessible(QLabel* label)
@@ -331,7 +332,8 @@ QAccessibleInterface* elementFactory(const QString& className, QObject* object)
         return new PictureAccessible(static_cast<PictureBox*>(object));
     if (className == QLatin1StringView("orvella::LinkLabel"))
         return new LinkAccessible(static_cast<LinkLabel*>(object));
-    if (className == QLatin1StringView("QLabel") && object->property(ReadingFieldProperty).toBool())
+    if (className == QLatin1StringView("QLabel") &&
+        qobject_cast<ReadingPane*>(static_cast<QWidget*>(object)->parentWidget()))
         return new FieldAccessible(static_cast<QLabel*>(object));
     return nullptr;
 }
@@ -345,11 +347,6 @@ void installAccessibleElements()
         return true;
     }();
     Q_UNUSED(installed);
-}
-
-void markAsReadingField(QLabel* field)
-{
-    field->setProperty(ReadingFieldProperty, true);
 }
 
 void setAnnouncedText(QLabel* label, const QString& text)

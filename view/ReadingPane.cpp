@@ -1,6 +1,5 @@
 #include "ReadingPane.h"
 
-#include "AccessibleElements.h"
 #include "FittedLabel.h"
 #include "Look.h"
 #include "PictureBox.h"
@@ -158,15 +157,12 @@ void makeReadable(QWidget* field, Kind kind)
 {
     switch (kind) {
     case Kind::Fitted:
-        markAsReadingField(static_cast<QLabel*>(field));
         static_cast<FittedLabel*>(field)->setTabFocusWhileShown(true);
         break;
     case Kind::Wrapped:
-        markAsReadingField(static_cast<QLabel*>(field));
         field->setFocusPolicy(Qt::TabFocus);
         break;
     case Kind::LongText:
-        markAsReadingField(static_cast<QLabel*>(field));
         // Only the keys select: the pointer over the text keeps to the drawing's hover.
         static_cast<QLabel*>(field)->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
         field->setFocusPolicy(Qt::TabFocus);
