@@ -90,6 +90,11 @@ frmAbout::frmAbout(QWidget* parent)
     makeFlatButton(ok);
     ok->setDefault(true); // Enter; Esc rejects the dialog as the cancel button would
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    // OK has the focus; Tab goes on to the two links.
+    QWidget::setTabOrder(ok, findChild<QWidget*>(QStringLiteral("lblHomePage")));
+    QWidget::setTabOrder(findChild<QWidget*>(QStringLiteral("lblHomePage")),
+                         findChild<QWidget*>(QStringLiteral("lblCobrand")));
+    ok->setFocus();
 }
 
 void frmAbout::showModal(QWidget* parent)

@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -143,6 +145,8 @@ void frmMdi::buildStrips()
     QWidget::setTabOrder(m_cmdPrint, m_lblVeldaneBanner);
     QWidget::setTabOrder(m_lblVeldaneBanner, brands.cobrand);
     QWidget::setTabOrder(brands.cobrand, brands.fullBrand);
+    // The frame opens with the focus where Tab starts: on the tabs.
+    m_display->tabs()->tabBar()->setFocus();
 
     // Back, Print and Exit always stay within reach.
     setMinimumWidth(twips(2700 + 1260) + 8);

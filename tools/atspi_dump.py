@@ -163,7 +163,12 @@ def main():
             out.write("  " + (describe(now) if now else "(nothing focused)") + "\n")
             if now is not None and now.getRole() == pyatspi.ROLE_PAGE_TAB_LIST:
                 break
-        keys("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab")
+        # Back to the drawing; its first sphere takes the focus.
+        for _ in range(15):
+            keys("shift+Tab")
+            now = focused(app)
+            if now is not None and now.getRole() in (pyatspi.ROLE_CANVAS, pyatspi.ROLE_IMAGE):
+                break
         hover_name = find(window, lambda n: n.name == "Sphere" and n.getRole() == pyatspi.ROLE_LABEL
                           and n.description == "")
         out.write("\nArrow keys in the Tree of Life (focused sphere | the tab's sphere name):\n")

@@ -216,11 +216,26 @@ void TreeOfLifeDrawing::moveRing(int sphereIndex)
 {
     m_ringSphere = sphereIndex;
     update();
-    if (SphereCaption* caption = sphereCaption(sphereIndex)) {
-        QAccessibleEvent focus(caption, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    announceRing();
     emit sphereFocused(sphereIndex);
+}
+
+void TreeOfLifeDrawing::announceRing()
+{
+    if (!QAccessible::isActive())
+        return;
+    // When the drawing has just taken the focus, Qt tells of the drawing's focus after its
+    // focus-in: the sphere's own focus must come after that, or a screen reader names the
+    // drawing and not the sphere.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (SphereCaption* caption = hasFocus() ? sphereCaption(m_ringSphere) : nullptr) {
+                QAccessibleEvent focus(caption, QAccessible::Focus);
+                QAccessible::updateAccessibility(&focus);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void TreeOfLifeDrawing::keyPressEvent(QKeyEvent* event)

@@ -65,6 +65,8 @@ private:
     void buildShapes();
     void buildCaptions();
     void moveRing(int sphereIndex);
+    // Tells assistive technology which sphere has the focus.
+    void announceRing();
 
     std::vector<DrawingCircle*> m_circles;
     std::vector<DrawingLine*> m_pathLines;
