@@ -264,6 +264,10 @@ void TreeOfLifeDrawing::keyPressEvent(QKeyEvent* event)
             break;
         m_ringSphere = -1;
         update();
+        if (QAccessible::isActive()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
         emit sphereFocusCleared();
         return;
     default:
@@ -321,14 +325,16 @@ void TreeOfLifeDrawing::paintEvent(QPaintEvent*)
     for (const DrawingLine* line : m_leaderLines)
         line->paint(painter);
 
-    // The keyboard's ring around the sphere's caption box, the area the pointer points at.
-    if (hasFocus())
-        if (const SphereCaption* caption = sphereCaption(m_ringSphere)) {
-            painter.setPen(QPen(QColor(RingColor), RingWidth));
-            painter.setBrush(Qt::NoBrush);
-            const QRectF box = QRectF(caption->geometry()).adjusted(1, 1, -1, -1);
-            painter.drawRoundedRect(box, 6, 6);
-        }
+    // The keyboard's ring around the sphere's caption box, the area the pointer points at;
+    // with no sphere under it (after Esc) around the whole drawing, which has the focus.
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(RingColor), RingWidth));
+        painter.setBrush(Qt::NoBrush);
+        if (const SphereCaption* caption = sphereCaption(m_ringSphere))
+            painter.drawRoundedRect(QRectF(caption->geometry()).adjusted(1, 1, -1, -1), 6, 6);
+        else
+            painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 } // namespace orvella
