@@ -196,8 +196,10 @@ ReadingPane::ReadingPane(int paneIndex, QWidget* parent)
         captionNumber += captionCount(ReadingPanes.at(static_cast<std::size_t>(i)).elements);
 
     std::vector<std::pair<QPoint, QWidget*>> fields;
+    std::vector<std::pair<const PaneElement*, QWidget*>> built;
     for (const PaneElement& e : m_layout.elements) {
         QWidget* widget = buildElement(e, this);
+        built.emplace_back(&e, widget);
         if (e.name) {
             widget->setObjectName(QString::fromLatin1(e.name));
             widget->setAccessibleName(textOf(e.what));
@@ -211,11 +213,31 @@ ReadingPane::ReadingPane(int paneIndex, QWidget* parent)
             widget->setAccessibleName(textOf(e.text).trimmed());
         }
     }
+    labelFieldsByTheirCaptions(built);
     std::stable_sort(fields.begin(), fields.end(), [](const auto& a, const auto& b) {
         return std::pair(a.first.y(), a.first.x()) < std::pair(b.first.y(), b.first.x());
     });
     for (const auto& field : fields)
         m_fieldsInScreenOrder << field.second;
+}
+
+void ReadingPane::labelFieldsByTheirCaptions(
+    const std::vector<std::pair<const PaneElement*, QWidget*>>& built)
+{
+    // A caption is the buddy of the field it names, on the same side of the dividing line:
+    // assistive technology then reports the field as labelled by it.
+    const auto side = [this](const PaneElement& e) {
+        return m_layout.separator && e.top >= m_layout.separator->y;
+    };
+    for (const auto& [field, fieldWidget] : built) {
+        if (!field->name)
+            continue;
+        for (const auto& [caption, captionWidget] : built)
+            if (!caption->name && side(*caption) == side(*field) &&
+                textOf(caption->text).trimmed() == textOf(field->what))
+                if (auto* label = qobject_cast<QLabel*>(captionWidget))
+                    label->setBuddy(fieldWidget);
+    }
 }
 
 QList<QWidget*> ReadingPane::fieldsInScreenOrder() const

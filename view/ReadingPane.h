@@ -4,6 +4,8 @@
 
 #include <QList>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 namespace orvella {
 
@@ -28,6 +30,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void
+    labelFieldsByTheirCaptions(const std::vector<std::pair<const PaneElement*, QWidget*>>& built);
+
     const PaneLayout& m_layout;
     QList<QWidget*> m_fieldsInScreenOrder;
 };

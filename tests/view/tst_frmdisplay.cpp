@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -557,6 +558,17 @@ void tst_frmDisplay::everySign()
         QCOMPARE(accessibleText(readable), reading.*field.member);
         QCOMPARE(readable->text(QAccessible::Name), widget->accessibleName());
         QVERIFY2(!widget->accessibleName().isEmpty(), field.name);
+        // A field with a caption of its name on the pane is labelled by that caption.
+        const bool captioned =
+            std::any_of(std::begin(DesignedCaptions), std::end(DesignedCaptions),
+                        [&](const DesignedCaption& c) {
+                            return widget->parentWidget()->objectName() == str(c.pane) &&
+                                   str(c.text).trimmed() == widget->accessibleName();
+                        });
+        const auto labels = readable->relations(QAccessible::Label);
+        QCOMPARE(!labels.isEmpty(), captioned);
+        if (captioned)
+            QCOMPARE(labels.first().first->text(QAccessible::Name), widget->accessibleName());
     }
     // A picture is named by what it shows.
     for (const ReadingPictureField& field : ReadingPictureFields) {
