@@ -9,6 +9,7 @@ namespace {
 struct KeyAndFile {
     const char* key;
     const char* file;
+    const char* shows; // what the picture shows, in words
 };
 
 template <std::size_t N>
@@ -19,43 +20,57 @@ std::vector<PictureList::Entry> entries(const char* folder, const KeyAndFile (&i
     for (const KeyAndFile& item : items)
         result.push_back({QString::fromLatin1(item.key),
                           QStringLiteral(":/pictures/%1/%2")
-                              .arg(QLatin1StringView(folder), QLatin1StringView(item.file))});
+                              .arg(QLatin1StringView(folder), QLatin1StringView(item.file)),
+                          QString::fromLatin1(item.shows)});
     return result;
 }
 
 // The card pictures lie in alphabetical order of the card names.
 constexpr KeyAndFile PathCards[] = {
-    {"Death", "death.jpg"},
-    {"Justice", "justice.jpg"},
-    {"Strength", "strength.jpg"},
-    {"Temperance", "temperance.jpg"},
-    {"The Chariot", "the-chariot.jpg"},
-    {"The Devil", "the-devil.jpg"},
-    {"The Emperor", "the-emperor.jpg"},
-    {"The Hermit", "the-hermit.jpg"},
-    {"The Hierophant", "the-hierophant.jpg"},
-    {"The Lovers", "the-lovers.jpg"},
-    {"The Moon", "the-moon.jpg"},
-    {"The Star", "the-star.jpg"},
+    {"Death", "death.jpg", "Death, card XIII"},
+    {"Justice", "justice.jpg", "Justice, card XI"},
+    {"Strength", "strength.jpg", "Strength, card VIII"},
+    {"Temperance", "temperance.jpg", "Temperance, card XIV"},
+    {"The Chariot", "the-chariot.jpg", "The Chariot, card VII"},
+    {"The Devil", "the-devil.jpg", "The Devil, card XV"},
+    {"The Emperor", "the-emperor.jpg", "The Emperor, card IV"},
+    {"The Hermit", "the-hermit.jpg", "The Hermit, card IX"},
+    {"The Hierophant", "the-hierophant.jpg", "The Hierophant, card V"},
+    {"The Lovers", "the-lovers.jpg", "The Lovers, card VI"},
+    {"The Moon", "the-moon.jpg", "The Moon, card XVIII"},
+    {"The Star", "the-star.jpg", "The Star, card XVII"},
 };
 
 // The keys are kept as the lists have always had them; stored files never refer to them, but
 // they name each picture in the list.
 constexpr KeyAndFile SphereCards[] = {
-    {"The Aces", "the-aces.jpg"},           {"The Eights", "the-eights.jpg"},
-    {"3The Fives.jpg", "the-fives.jpg"},    {"4The Fours.jpg", "the-fours.jpg"},
-    {"5The Kings.jpg", "the-kings.jpg"},    {"6The Nines.jpg", "the-nines.jpg"},
-    {"7The Pages.jpg", "the-pages.jpg"},    {"8The Queens.jpg", "the-queens.jpg"},
-    {"9The Sevens1.jpg", "the-sevens.jpg"}, {"10The Sixes.jpg", "the-sixes.jpg"},
-    {"11The Tens.jpg", "the-tens.jpg"},
+    {"The Aces", "the-aces.jpg", "The Aces, minor arcana"},
+    {"The Eights", "the-eights.jpg", "The Eights, minor arcana"},
+    {"3The Fives.jpg", "the-fives.jpg", "The Fives, minor arcana"},
+    {"4The Fours.jpg", "the-fours.jpg", "The Fours, minor arcana"},
+    {"5The Kings.jpg", "the-kings.jpg", "The Kings, minor arcana"},
+    {"6The Nines.jpg", "the-nines.jpg", "The Nines, minor arcana"},
+    {"7The Pages.jpg", "the-pages.jpg", "The Pages, minor arcana"},
+    {"8The Queens.jpg", "the-queens.jpg", "The Queens, minor arcana"},
+    {"9The Sevens1.jpg", "the-sevens.jpg", "The Sevens, minor arcana"},
+    {"10The Sixes.jpg", "the-sixes.jpg", "The Sixes, minor arcana"},
+    {"11The Tens.jpg", "the-tens.jpg", "The Tens, minor arcana"},
 };
 
 // The rune pictures lie in sign order, Capricorn first.
 constexpr KeyAndFile Stones[] = {
-    {"nauthiz.jpg", "nauthiz.jpg"},   {"laguz.jpg", "laguz.jpg"},   {"othala.jpg", "othala.jpg"},
-    {"thurisaz.jpg", "thurisaz.jpg"}, {"raidho.jpg", "raidho.jpg"}, {"ehwas.jpg", "ehwaz.jpg"},
-    {"kenaz.jpg", "kenaz.jpg"},       {"wunjo.jpg", "wunjo.jpg"},   {"isa.jpg", "isa.jpg"},
-    {"tiwas.jpg", "tiwaz.jpg"},       {"ansuz.jpg", "ansuz.jpg"},   {"dagaz.jpg", "dagaz.jpg"},
+    {"nauthiz.jpg", "nauthiz.jpg", "Nauthiz rune stone"},
+    {"laguz.jpg", "laguz.jpg", "Laguz rune stone"},
+    {"othala.jpg", "othala.jpg", "Othala rune stone"},
+    {"thurisaz.jpg", "thurisaz.jpg", "Thurisaz rune stone"},
+    {"raidho.jpg", "raidho.jpg", "Raidho rune stone"},
+    {"ehwas.jpg", "ehwaz.jpg", "Ehwaz rune stone"},
+    {"kenaz.jpg", "kenaz.jpg", "Kenaz rune stone"},
+    {"wunjo.jpg", "wunjo.jpg", "Wunjo rune stone"},
+    {"isa.jpg", "isa.jpg", "Isa rune stone"},
+    {"tiwas.jpg", "tiwaz.jpg", "Tiwaz rune stone"},
+    {"ansuz.jpg", "ansuz.jpg", "Ansuz rune stone"},
+    {"dagaz.jpg", "dagaz.jpg", "Dagaz rune stone"},
 };
 
 } // namespace
@@ -100,6 +115,12 @@ QString PictureList::resource(int position) const
     return e ? e->resource : QString();
 }
 
+QString PictureList::shows(int position) const
+{
+    const Entry* e = entry(position);
+    return e ? e->shows : QString();
+}
+
 int PictureList::positionOf(const QString& key) const
 {
     const auto it = std::find_if(m_entries.begin(), m_entries.end(),
@@ -110,6 +131,11 @@ int PictureList::positionOf(const QString& key) const
 QString pictureResource(const PictureRef& ref)
 {
     return PictureList::get(ref.list).resource(ref.position);
+}
+
+QString pictureDescription(const PictureRef& ref)
+{
+    return PictureList::get(ref.list).shows(ref.position);
 }
 
 } // namespace orvella

@@ -27,6 +27,7 @@ public:
     struct Entry {
         QString key;
         QString resource;
+        QString shows; // what the picture shows, for a screen reader: "The Devil, card XV"
     };
 
     static const PictureList& get(PictureListId id);
@@ -37,6 +38,7 @@ public:
     // Empty for a position outside 1..count().
     QString key(int position) const;
     QString resource(int position) const;
+    QString shows(int position) const;
     // The 1-based position of the key, or 0 when the list has no such key.
     int positionOf(const QString& key) const;
 
@@ -47,5 +49,7 @@ private:
 };
 
 QString pictureResource(const PictureRef& ref);
+// What the picture shows, in words; empty for a position the list does not have.
+QString pictureDescription(const PictureRef& ref);
 
 } // namespace orvella

@@ -20,4 +20,12 @@ TreeHighlight HighlightFor(SignIndex sign)
             pathLineName(row.sphereOne, row.sphereTwo)};
 }
 
+std::optional<SignIndex> signOfPathLine(const QString& pathLine)
+{
+    for (const SignIndex sign : AllSigns)
+        if (HighlightFor(sign).pathLine == pathLine)
+            return sign;
+    return std::nullopt;
+}
+
 } // namespace orvella

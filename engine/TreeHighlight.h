@@ -4,6 +4,7 @@
 #include "SphereIndex.h"
 
 #include <QString>
+#include <optional>
 
 namespace orvella {
 
@@ -26,5 +27,8 @@ inline constexpr Rgb HighlightColor{236, 28, 210};
 QString pathLineName(SphereIndex a, SphereIndex b);
 
 TreeHighlight HighlightFor(SignIndex sign);
+
+// The sign whose path runs along the line of that name; none for the ten lines no sign uses.
+std::optional<SignIndex> signOfPathLine(const QString& pathLine);
 
 } // namespace orvella

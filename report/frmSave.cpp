@@ -137,6 +137,8 @@ frmSave::frmSave(ReportSource source, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(WindowTitle);
+    // Every window has the same title: the description tells them apart.
+    setAccessibleDescription(QStringLiteral("Report window: your reading to save or print"));
     setModal(true);
     setFixedSize(twipsSize(ClientWidth, ClientHeight));
     QPalette palette = this->palette();
@@ -146,6 +148,15 @@ frmSave::frmSave(ReportSource source, QWidget* parent)
 
     createControls();
     createExportActions();
+    // Tab: the report and the buttons first, as before there were links to reach; the links
+    // come after them, in the order they stand.
+    QWidget* previous = nullptr;
+    for (const char* name : {"RTB", "cmdSave", "cmdPrint", "Label14", "Label1", "Label8"}) {
+        QWidget* next = findChild<QWidget*>(QLatin1StringView(name));
+        if (previous && next)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
     Form_Load();
     centreWhenShown(this);
 }

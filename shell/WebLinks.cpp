@@ -42,8 +42,15 @@ BrandBanners addBrandBanners(QWidget* strip, const QRect& geometry)
                      [] { OpenWebPage(WebPages::CoBrand); });
     QObject::connect(banners.fullBrand, &LinkLabel::clicked, strip,
                      [] { OpenWebPage(WebPages::FullyBranded); });
-    banners.fullBrand->raise();
+    bringToFront(banners.fullBrand, banners.cobrand);
     return banners;
+}
+
+void bringToFront(LinkLabel* front, LinkLabel* behind)
+{
+    front->show();
+    front->raise();
+    behind->hide();
 }
 
 } // namespace orvella

@@ -29,11 +29,13 @@ void addHelpAndDonateMenus(QMainWindow* window, const char* firstSeparator,
                            const char* secondSeparator);
 
 // The two banners that share one spot of a strip: the co-branding and the fully-branded
-// invitation, the fully-branded one in front.
+// invitation, the fully-branded one in front. The one behind is hidden, not only covered, so
+// that neither Tab nor a screen reader finds it.
 struct BrandBanners {
     LinkLabel* cobrand;
     LinkLabel* fullBrand;
 };
 BrandBanners addBrandBanners(QWidget* strip, const QRect& geometry);
+void bringToFront(LinkLabel* front, LinkLabel* behind);
 
 } // namespace orvella

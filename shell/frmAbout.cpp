@@ -44,6 +44,7 @@ frmAbout::frmAbout(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(WindowTitle);
+    setAccessibleDescription(QStringLiteral("About Orvella"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twipsSize(5925, 4170));
@@ -94,6 +95,11 @@ frmAbout::frmAbout(QWidget* parent)
     makeFlatButton(ok);
     ok->setDefault(true); // Enter; Esc rejects the dialog as the cancel button would
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    // OK has the focus; Tab goes on to the two links.
+    QWidget::setTabOrder(ok, findChild<QWidget*>(QStringLiteral("lblHomePage")));
+    QWidget::setTabOrder(findChild<QWidget*>(QStringLiteral("lblHomePage")),
+                         findChild<QWidget*>(QStringLiteral("lblCobrand")));
+    ok->setFocus();
 }
 
 void frmAbout::showModal(QWidget* parent)

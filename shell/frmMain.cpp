@@ -77,6 +77,15 @@ const std::array<LabelRow, 8> Labels{{
     {"Label61", Container::TopStrip, 60, 120, 7320, 585, nullptr, Maroon, 9, Qt::AlignHCenter},
 }};
 
+// The caption label of each entry of the details box.
+const char* captionLabel(const char* caption)
+{
+    for (const LabelRow& row : Labels)
+        if (row.text && qstrcmp(row.text, caption) == 0)
+            return row.name;
+    return "";
+}
+
 QWidget* panel(QWidget* parent, const QRect& geometry, const QColor& background)
 {
     auto* widget = new QWidget(parent);
@@ -85,11 +94,15 @@ QWidget* panel(QWidget* parent, const QRect& geometry, const QColor& background)
     return widget;
 }
 
-QComboBox* dateList(QWidget* parent, const char* name, const QRect& geometry)
+// A date list, named by its caption. On Linux a list's accessible name is its current entry:
+// screen readers take the caption from the label relation, which the caption's buddy gives.
+QComboBox* dateList(QWidget* parent, const char* name, const char* caption, const QRect& geometry)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1StringView(name));
-    list->setAccessibleName(QLatin1StringView(name));
+    list->setAccessibleName(QLatin1StringView(caption));
+    if (auto* label = parent->findChild<QLabel*>(QLatin1StringView(captionLabel(caption))))
+        label->setBuddy(list);
     list->setGeometry(geometry);
     list->setFont(verdana(8.25, true));
     list->setMaxVisibleItems(16);
@@ -104,6 +117,8 @@ frmMain::frmMain(SettingsStore& settings, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(WindowTitle);
+    // Every window has the same title: the description tells them apart.
+    setAccessibleDescription(QStringLiteral("Input window: your name and date of birth"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     buildControls();
@@ -189,9 +204,11 @@ void frmMain::buildControls()
     connect(validator, &NameValidator::refused, this, &frmMain::showNameRefused,
             Qt::QueuedConnection);
 
-    m_cboDate = dateList(details, "cboDate", twipsRect(1560, 1080, 900, 315));
-    m_cboMonth = dateList(details, "cboMonth", twipsRect(2580, 1080, 1380, 315));
-    m_cboYear = dateList(details, "cboYear", twipsRect(4080, 1080, 1020, 315));
+    if (auto* nameCaption = details->findChild<QLabel*>(QLatin1StringView(captionLabel("Name"))))
+        nameCaption->setBuddy(m_txtName);
+    m_cboDate = dateList(details, "cboDate", "Date", twipsRect(1560, 1080, 900, 315));
+    m_cboMonth = dateList(details, "cboMonth", "Month", twipsRect(2580, 1080, 1380, 315));
+    m_cboYear = dateList(details, "cboYear", "Year", twipsRect(4080, 1080, 1020, 315));
 
     auto* cmdOpen =
         new WrappingButton(text("Click Here To Open Previously Saved Orvella Reading"), middle);
@@ -225,6 +242,11 @@ void frmMain::buildControls()
     QWidget::setTabOrder(m_cboYear, cmdProceed);
     QWidget::setTabOrder(cmdProceed, cmdOpen);
     QWidget::setTabOrder(cmdOpen, cmdExit);
+    // The links come after the window's own controls: the forum, then the banner in front.
+    auto* forum = findChild<LinkLabel*>(QStringLiteral("Label61"));
+    QWidget::setTabOrder(cmdExit, forum);
+    QWidget::setTabOrder(forum, m_lblCobrand);
+    QWidget::setTabOrder(m_lblCobrand, m_lblFullBrand);
 }
 
 void frmMain::buildMenus()
@@ -367,10 +389,10 @@ void frmMain::CoBrand_Randomize(double r)
 {
     switch (BannerFor(r)) {
     case Banner::CoBrand:
-        m_lblCobrand->raise();
+        bringToFront(m_lblCobrand, m_lblFullBrand);
         break;
     case Banner::FullBrand:
-        m_lblFullBrand->raise();
+        bringToFront(m_lblFullBrand, m_lblCobrand);
         break;
     case Banner::Unchanged:
         break;

@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
@@ -76,6 +77,9 @@ frmMdi::frmMdi(std::function<ReportSource()> reportSource, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMdi"));
     setWindowTitle(WindowTitle);
+    // Every window has the same title: the description tells them apart.
+    setAccessibleDescription(
+        QStringLiteral("Reading window: the Tree of Life and your reading on three tabs"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(twipsSize(11175, 8025));
     buildStrips();
@@ -142,8 +146,8 @@ void frmMdi::buildStrips()
     QFrame* picture2 = strip("Picture2", 855, Peach);
     m_buttonStrip = picture2;
     picture2->installEventFilter(this);
-    addBrandBanners(picture2,
-                    twipsRect(120, 120, 5745, 615)); // the fully-branded one stays in front
+    const BrandBanners brands = addBrandBanners(
+        picture2, twipsRect(120, 120, 5745, 615)); // the fully-branded one stays in front
 
     const auto button = [&](const char* name, const char* caption, const QRect& geometry) {
         auto* b = new QPushButton(text(caption), picture2);
@@ -159,13 +163,22 @@ void frmMdi::buildStrips()
     connect(m_cmdPrint, &QPushButton::clicked, this, &frmMdi::cmdPrint_Click);
     connect(m_cmdBack, &QPushButton::clicked, this, &frmMdi::cmdBack_Click);
     connect(m_cmdMdiExit, &QPushButton::clicked, this, &frmMdi::cmdMdiExit_Click);
-    QWidget::setTabOrder(m_cmdMdiExit, m_cmdBack);
-    QWidget::setTabOrder(m_cmdBack, m_cmdPrint);
 
     column->addWidget(picture1);
     column->addWidget(picture3);
     column->addWidget(m_client, 1);
     column->addWidget(picture2);
+
+    // Tab, once every strip is in the window: the view (its tabs, their fields, the drawing), the
+    // buttons, then the links.
+    QWidget::setTabOrder(m_display->lastInKeyboardOrder(), m_cmdMdiExit);
+    QWidget::setTabOrder(m_cmdMdiExit, m_cmdBack);
+    QWidget::setTabOrder(m_cmdBack, m_cmdPrint);
+    QWidget::setTabOrder(m_cmdPrint, m_lblVeldaneBanner);
+    QWidget::setTabOrder(m_lblVeldaneBanner, brands.cobrand);
+    QWidget::setTabOrder(brands.cobrand, brands.fullBrand);
+    // The frame opens with the focus where Tab starts: on the tabs.
+    m_display->tabs()->tabBar()->setFocus();
 
     // Back, Print and Exit always stay within reach.
     setMinimumWidth(twips(2700 + 1260) + 8);

@@ -55,16 +55,25 @@ bool FittedLabel::selectable() const
 void FittedLabel::setFittedText(const QString& text)
 {
     setText(text);
-    if (text.isEmpty()) {
-        m_line.reset();
+    m_line.reset();
+    if (text.isEmpty())
         resize(0, m_height);
-        return;
-    }
-    if (selectable()) { // selectable text is laid out and painted as a document
-        m_line.reset();
+    else if (selectable()) // selectable text is laid out and painted as a document
         resize(sizeHint().width(), m_height);
-        return;
-    }
+    else
+        resize(layOutLine(text), m_height);
+    if (m_tabFocus)
+        setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+}
+
+void FittedLabel::setTabFocusWhileShown(bool on)
+{
+    m_tabFocus = on;
+    setFocusPolicy(on && !text().isEmpty() ? Qt::TabFocus : Qt::NoFocus);
+}
+
+int FittedLabel::layOutLine(const QString& text)
+{
     auto& texts = shapedTexts()[{font(), logicalDpiY()}];
     auto shaped = texts.find(text);
     if (shaped == texts.end()) {
@@ -84,7 +93,7 @@ void FittedLabel::setFittedText(const QString& text)
     m_line = *shaped;
     const qreal textWidth = m_line->lineCount() > 0 ? m_line->lineAt(0).naturalTextWidth() : 0;
     const QMargins margins = contentsMargins();
-    resize(qCeil(textWidth) + 2 * margin() + margins.left() + margins.right(), m_height);
+    return qCeil(textWidth) + 2 * margin() + margins.left() + margins.right();
 }
 
 void FittedLabel::changeEvent(QEvent* event)

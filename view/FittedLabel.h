@@ -19,6 +19,10 @@ public:
     // Use this rather than QLabel::setText, which would keep the old width.
     void setFittedText(const QString& text);
 
+    // Tab reaches the label while it shows a text; an empty label, which has no width, is
+    // passed over.
+    void setTabFocusWhileShown(bool on);
+
 protected:
     // A new font changes the text's width: the label follows it.
     void changeEvent(QEvent* event) override;
@@ -26,11 +30,14 @@ protected:
 
 private:
     bool selectable() const;
+    // Lays the text out, or finds it laid out, and returns the label's width for it.
+    int layOutLine(const QString& text);
     QPoint textOrigin() const;
 
     int m_height;
     // The text laid out once in the label's font, shared by every label that shows it.
     std::shared_ptr<const QTextLayout> m_line;
+    bool m_tabFocus = false;
 };
 
 } // namespace orvella

@@ -1,16 +1,50 @@
 #include "LinkLabel.h"
 
+#include "AccessibleElements.h"
 #include "HandCursor.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace orvella {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
+    installAccessibleElements();
     setTextFormat(Qt::PlainText);
     setCursor(handCursor());
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void LinkLabel::activate()
+{
+    emit clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        activate();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)

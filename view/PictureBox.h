@@ -22,6 +22,8 @@ public:
     bool showPicture(const PictureRef& ref);
 
     QString pictureResource() const { return m_resource; }
+    // What the shown picture shows, in words ("The Devil, card XV").
+    QString shows() const { return m_shown ? pictureDescription(m_ref) : QString(); }
     int pictureListNumber() const { return m_shown ? static_cast<int>(m_ref.list) : -1; }
     int picturePosition() const { return m_shown ? m_ref.position : 0; }
 

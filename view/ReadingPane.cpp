@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <algorithm>
 
 namespace orvella {
 
@@ -178,6 +179,30 @@ QWidget* buildElement(const PaneElement& e, QWidget* pane)
     return widget;
 }
 
+// A field reachable by the keyboard and readable by assistive technology: a label's text is
+// its value, a long text can be selected with the keys, a text box is reachable as it is.
+void makeReadable(QWidget* field, Kind kind)
+{
+    switch (kind) {
+    case Kind::Fitted:
+        static_cast<FittedLabel*>(field)->setTabFocusWhileShown(true);
+        break;
+    case Kind::Wrapped:
+        field->setFocusPolicy(Qt::TabFocus);
+        break;
+    case Kind::LongText:
+        // Only the keys select: the pointer over the text keeps to the drawing's hover.
+        static_cast<QLabel*>(field)->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+        field->setFocusPolicy(Qt::TabFocus);
+        break;
+    case Kind::Picture:
+        field->setFocusPolicy(Qt::TabFocus);
+        break;
+    case Kind::TextBox:
+        break;
+    }
+}
+
 constexpr int captionCount(std::span<const PaneElement> elements)
 {
     return static_cast<int>(elements.size()) - fieldCount(elements);
@@ -198,16 +223,54 @@ ReadingPane::ReadingPane(int paneIndex, QWidget* parent)
     for (int i = 0; i < paneIndex; ++i)
         captionNumber += captionCount(ReadingPanes.at(static_cast<std::size_t>(i)).elements);
 
+    std::vector<std::pair<QPoint, QWidget*>> fields;
+    std::vector<std::pair<const PaneElement*, QWidget*>> built;
     for (const PaneElement& e : m_layout.elements) {
         QWidget* widget = buildElement(e, this);
+        built.emplace_back(&e, widget);
         if (e.name) {
             widget->setObjectName(QString::fromLatin1(e.name));
             widget->setAccessibleName(textOf(e.what));
+            if (const auto& line = m_layout.separator)
+                widget->setAccessibleDescription(
+                    textOf(e.top < line->y ? line->above : line->below));
+            makeReadable(widget, lookOf(e.style).kind);
+            fields.emplace_back(QPoint(e.left, e.top), widget);
         } else {
             widget->setObjectName(QStringLiteral("Label%1").arg(captionNumber++));
             widget->setAccessibleName(textOf(e.text).trimmed());
         }
     }
+    labelFieldsByTheirCaptions(built);
+    std::stable_sort(fields.begin(), fields.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.first.y(), a.first.x()) < std::pair(b.first.y(), b.first.x());
+    });
+    for (const auto& field : fields)
+        m_fieldsInScreenOrder << field.second;
+}
+
+void ReadingPane::labelFieldsByTheirCaptions(
+    const std::vector<std::pair<const PaneElement*, QWidget*>>& built)
+{
+    // A caption is the buddy of the field it names, on the same side of the dividing line:
+    // assistive technology then reports the field as labelled by it.
+    const auto side = [this](const PaneElement& e) {
+        return m_layout.separator && e.top >= m_layout.separator->y;
+    };
+    for (const auto& [field, fieldWidget] : built) {
+        if (!field->name)
+            continue;
+        for (const auto& [caption, captionWidget] : built)
+            if (!caption->name && side(*caption) == side(*field) &&
+                textOf(caption->text).trimmed() == textOf(field->what))
+                if (auto* label = qobject_cast<QLabel*>(captionWidget))
+                    label->setBuddy(fieldWidget);
+    }
+}
+
+QList<QWidget*> ReadingPane::fieldsInScreenOrder() const
+{
+    return m_fieldsInScreenOrder;
 }
 
 void ReadingPane::paintEvent(QPaintEvent*)

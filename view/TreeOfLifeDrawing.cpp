@@ -1,14 +1,21 @@
 #include "TreeOfLifeDrawing.h"
 
+#include "Correspondences.h"
 #include "DrawingCircle.h"
 #include "DrawingLine.h"
 #include "FittedLabel.h"
 #include "Look.h"
 #include "SphereCaption.h"
+#include "TreeHighlight.h"
 #include "TreeOfLifeLayout.h"
 #include "Twips.h"
 
+#include <QAccessible>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QToolTip>
+#include <algorithm>
 
 namespace orvella {
 
@@ -21,6 +28,11 @@ constexpr QRgb LeaderColor = SageGreen;
 constexpr QRgb SphereCaptionColor = Cyan;
 constexpr QRgb PathLabelColor = Green;
 constexpr QRgb ZodiacCaptionColor = White;
+// The keyboard's focus ring: white on the dark drawing, clear of the magenta highlight.
+constexpr QRgb RingColor = White;
+constexpr int RingWidth = 2;
+// How far from a path line's middle the pointer still finds the line for its tooltip.
+constexpr int PathReach = 2;
 
 QString utf8(const char* text)
 {
@@ -41,6 +53,10 @@ TreeOfLifeDrawing::TreeOfLifeDrawing(QWidget* parent)
 {
     setObjectName(QStringLiteral("Frame2"));
     setAccessibleName(QStringLiteral("Tree of Life"));
+    setAccessibleDescription(QStringLiteral("The arrow keys move from sphere to sphere."));
+    // Tab reaches the drawing; a click does not take the focus, so the pointer keeps to the
+    // hover alone.
+    setFocusPolicy(Qt::TabFocus);
     setColors(this, SphereCaptionColor, Background);
     buildShapes();
     buildCaptions();
@@ -105,8 +121,180 @@ void TreeOfLifeDrawing::buildCaptions()
         caption->setFont(verdana(8.25, true));
         setColors(caption, SphereCaptionColor);
         caption->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+        caption->setToolTip(caption->accessibleName());
         connect(caption, &SphereCaption::pointerMoved, this, &TreeOfLifeDrawing::spherePointed);
+        m_sphereCaptions.push_back(caption);
     }
+}
+
+SphereCaption* TreeOfLifeDrawing::sphereCaption(int sphereIndex) const
+{
+    if (sphereIndex < 0 || sphereIndex >= static_cast<int>(m_sphereCaptions.size()))
+        return nullptr;
+    return m_sphereCaptions[static_cast<std::size_t>(sphereIndex)];
+}
+
+bool TreeOfLifeDrawing::isHighlighted(const DrawingCircle* circle) const
+{
+    return circle && circle->fillColor() != QColor(ShapeGrey);
+}
+
+bool TreeOfLifeDrawing::isHighlighted(const DrawingLine* line) const
+{
+    return line && line->color() != QColor(ShapeGrey);
+}
+
+QString TreeOfLifeDrawing::pathTitle(const DrawingLine* line) const
+{
+    if (!line)
+        return {};
+    for (const tree::PathLabelSpec& row : tree::PathLabels)
+        if (line->objectName() == QLatin1StringView(row.pathLine))
+            return utf8(row.text);
+    // A path without a name is named by the spheres it joins, with their numbers.
+    const auto numbered = [](int i) {
+        return QStringLiteral("%1 %2").arg(i + 1).arg(sphereName(static_cast<SphereIndex>(i)));
+    };
+    for (int a = 0; a < toInt(SphereIndex::Daat); ++a)
+        for (int b = a + 1; b < toInt(SphereIndex::Daat); ++b)
+            if (pathLineName(static_cast<SphereIndex>(a), static_cast<SphereIndex>(b)) ==
+                line->objectName())
+                return QStringLiteral("Path between %1 and %2").arg(numbered(a), numbered(b));
+    return line->objectName();
+}
+
+QString TreeOfLifeDrawing::pathDescription(const DrawingLine* line) const
+{
+    if (!line)
+        return {};
+    QStringList parts;
+    if (const std::optional<SignIndex> sign = signOfPathLine(line->objectName())) {
+        const SignRow& row = signRow(*sign);
+        QString letter = QString::fromLatin1(row.hebrewLetter);
+        if (letter.endsWith(QLatin1Char('.')))
+            letter.chop(1);
+        parts << QStringLiteral("Card: %1").arg(QLatin1StringView(row.pathsCardName))
+              << QStringLiteral("Hebrew letter: %1").arg(letter);
+    }
+    parts << (isHighlighted(line) ? QStringLiteral("Highlighted in this reading")
+                                  : QStringLiteral("Not highlighted"));
+    return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
+}
+
+DrawingLine* TreeOfLifeDrawing::pathLineAt(QPoint point) const
+{
+    for (DrawingLine* line : m_pathLines) {
+        const QLineF segment(line->from(), line->to());
+        const QPointF d = segment.p2() - segment.p1();
+        const double length2 = QPointF::dotProduct(d, d);
+        const double t =
+            length2 > 0
+                ? std::clamp(QPointF::dotProduct(point - segment.p1(), d) / length2, 0.0, 1.0)
+                : 0.0;
+        const QPointF nearest = segment.p1() + t * d;
+        if (QLineF(point, nearest).length() <= line->lineWidth() / 2.0 + PathReach)
+            return line;
+    }
+    return nullptr;
+}
+
+bool TreeOfLifeDrawing::event(QEvent* event)
+{
+    // A path line names itself in a tooltip; the spheres' captions carry their own.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (const DrawingLine* line = pathLineAt(help->pos()))
+            QToolTip::showText(help->globalPos(), pathTitle(line), this, line->geometry());
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TreeOfLifeDrawing::moveRing(int sphereIndex)
+{
+    m_ringSphere = sphereIndex;
+    update();
+    announceRing();
+    emit sphereFocused(sphereIndex);
+}
+
+void TreeOfLifeDrawing::announceRing()
+{
+    if (!QAccessible::isActive())
+        return;
+    // When the drawing has just taken the focus, Qt tells of the drawing's focus after its
+    // focus-in: the sphere's own focus must come after that, or a screen reader names the
+    // drawing and not the sphere.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (SphereCaption* caption = hasFocus() ? sphereCaption(m_ringSphere) : nullptr) {
+                QAccessibleEvent focus(caption, QAccessible::Focus);
+                QAccessible::updateAccessibility(&focus);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void TreeOfLifeDrawing::keyPressEvent(QKeyEvent* event)
+{
+    const auto at = std::find(RingOrder.begin(), RingOrder.end(), m_ringSphere);
+    const int position = at == RingOrder.end() ? -1 : static_cast<int>(at - RingOrder.begin());
+    const int count = static_cast<int>(RingOrder.size());
+    int next = -1;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        next = position < 0 ? 0 : (position + 1) % count;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        next = position < 0 ? count - 1 : (position + count - 1) % count;
+        break;
+    case Qt::Key_Home:
+        next = 0;
+        break;
+    case Qt::Key_End:
+        next = count - 1;
+        break;
+    case Qt::Key_Escape:
+        if (m_ringSphere < 0)
+            break;
+        m_ringSphere = -1;
+        update();
+        if (QAccessible::isActive()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+        emit sphereFocusCleared();
+        return;
+    default:
+        break;
+    }
+    if (next < 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    moveRing(RingOrder[static_cast<std::size_t>(next)]);
+}
+
+void TreeOfLifeDrawing::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    // Coming back to the window leaves things as they were; reaching the drawing puts the
+    // ring back where it was, on the first sphere the first time.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        update();
+    else
+        moveRing(m_ringSphere < 0 ? RingOrder.front() : m_ringSphere);
+}
+
+void TreeOfLifeDrawing::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 DrawingCircle* TreeOfLifeDrawing::circle(int sphereIndex) const
@@ -136,6 +324,17 @@ void TreeOfLifeDrawing::paintEvent(QPaintEvent*)
         circle->paint(painter);
     for (const DrawingLine* line : m_leaderLines)
         line->paint(painter);
+
+    // The keyboard's ring around the sphere's caption box, the area the pointer points at;
+    // with no sphere under it (after Esc) around the whole drawing, which has the focus.
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(RingColor), RingWidth));
+        painter.setBrush(Qt::NoBrush);
+        if (const SphereCaption* caption = sphereCaption(m_ringSphere))
+            painter.drawRoundedRect(QRectF(caption->geometry()).adjusted(1, 1, -1, -1), 6, 6);
+        else
+            painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 } // namespace orvella

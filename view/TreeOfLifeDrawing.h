@@ -1,42 +1,78 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <vector>
 
 namespace orvella {
 
 class DrawingCircle;
 class DrawingLine;
+class SphereCaption;
 
 // The drawing area Frame2 of the reading view: the eleven spheres, the twenty-two paths and
 // the leader lines, painted from the state of their objects (ShpCircle0…10, ln12…ln910,
 // Line1…12, all children of this widget), with the captions and labels above them as real
 // labels. The circles and lines take no pointer events: a movement over them is a movement
 // over the drawing itself.
+//
+// The keyboard reaches the drawing with Tab; inside it the arrow keys move a focus ring from
+// sphere to sphere in the order of the Tree (1, 2, 3, Da'at, 4 … 10), round and round, and Esc
+// takes the ring away. Each sphere and each path is an object of its own for assistive
+// technology.
 class TreeOfLifeDrawing : public QWidget {
     Q_OBJECT
 
 public:
+    // The spheres by SphereIndex in the order the ring visits them.
+    static constexpr std::array<int, 11> RingOrder{0, 1, 2, 10, 3, 4, 5, 6, 7, 8, 9};
+
     explicit TreeOfLifeDrawing(QWidget* parent = nullptr);
 
     // nullptr for an index or name the drawing does not have.
     DrawingCircle* circle(int sphereIndex) const;
     DrawingLine* pathLine(const QString& name) const;
+    SphereCaption* sphereCaption(int sphereIndex) const;
+    const std::vector<DrawingLine*>& pathLines() const { return m_pathLines; }
+
+    // The sphere under the focus ring, or -1 when there is none.
+    int ringSphere() const { return m_ringSphere; }
+    // A circle or path line coloured by a reading's highlight.
+    bool isHighlighted(const DrawingCircle* circle) const;
+    bool isHighlighted(const DrawingLine* line) const;
+    // "Path of Ayin", or "Path between 1 Keter and 2 Chokmah" for a path without a name.
+    QString pathTitle(const DrawingLine* line) const;
+    // The path's card and Hebrew letter where it has them, and whether it is highlighted.
+    QString pathDescription(const DrawingLine* line) const;
+    // The path line within reach of a point of the drawing, or nullptr.
+    DrawingLine* pathLineAt(QPoint point) const;
 
 signals:
     // The pointer moved inside the caption box of a sphere.
     void spherePointed(int sphereIndex);
+    // The keyboard put the focus ring on a sphere, or took it away with Esc.
+    void sphereFocused(int sphereIndex);
+    void sphereFocusCleared();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void buildShapes();
     void buildCaptions();
+    void moveRing(int sphereIndex);
+    // Tells assistive technology which sphere has the focus.
+    void announceRing();
 
     std::vector<DrawingCircle*> m_circles;
     std::vector<DrawingLine*> m_pathLines;
     std::vector<DrawingLine*> m_leaderLines;
+    std::vector<SphereCaption*> m_sphereCaptions;
+    int m_ringSphere = -1;
 };
 
 } // namespace orvella

@@ -75,7 +75,7 @@ inline constexpr std::array<SphereCaptionSpec, SphereCount> SphereCaptions{{
 }};
 
 // The names of the twelve zodiac paths, each with the leader line that points from its path
-// to the label. Label texts are UTF-8.
+// to the label and the path line it names. Label texts are UTF-8.
 inline constexpr int LabelHeight = 195;
 inline constexpr int LeaderLineWidth = 2; // pixels
 
@@ -85,21 +85,22 @@ struct PathLabelSpec {
     int left, top;
     const char* leader;
     int fromX, fromY, toX, toY;
+    const char* pathLine;
 };
 
 inline constexpr std::array<PathLabelSpec, 12> PathLabels{{
-    {"lblPathOfZain", "Path of Zain", 2880, 360, "Line3", 1080, 2040, 2760, 600},
-    {"lblPathOfHe", "Path of H\u00e9", 3720, 1680, "Line1", 2880, 1800, 3600, 1800},
-    {"lblPathOfCheth", "Path of Cheth", 3720, 2160, "Line4", 600, 2280, 3600, 2280},
-    {"lblPathOfVau", "Path of Vau", 3720, 2400, "Line2", 3240, 2520, 3600, 2520},
-    {"lblPathOfYod", "Path of Yod", 3720, 3240, "Line7", 2400, 3360, 3600, 3360},
-    {"lblPathOfLamed", "Path of Lamed", 3720, 3480, "Line6", 1680, 3600, 3600, 3600},
-    {"lblPathOfTeth", "Path of Teth", 3720, 3720, "Line12", 1560, 2760, 3600, 3840},
-    {"lblPathOfAyin", "Path of Ayin", 3720, 4080, "Line5", 1560, 4200, 3600, 4200},
-    {"lblPathOfNun", "Path of Nun", 3720, 4440, "Line8", 2640, 4560, 3600, 4560},
-    {"lblPathOfSamekh", "Path of Samekh", 3720, 5160, "Line10", 1920, 5280, 3600, 5280},
-    {"lblPathOfTzaddi", "Path of Tzaddi", 3720, 5400, "Line9", 2280, 5520, 3600, 5520},
-    {"lblPathOfQoph", "Path of Qoph", 3720, 6000, "Line11", 2520, 6120, 3600, 6120},
+    {"lblPathOfZain", "Path of Zain", 2880, 360, "Line3", 1080, 2040, 2760, 600, "ln36"},
+    {"lblPathOfHe", "Path of H\u00e9", 3720, 1680, "Line1", 2880, 1800, 3600, 1800, "ln26"},
+    {"lblPathOfCheth", "Path of Cheth", 3720, 2160, "Line4", 600, 2280, 3600, 2280, "ln35"},
+    {"lblPathOfVau", "Path of Vau", 3720, 2400, "Line2", 3240, 2520, 3600, 2520, "ln24"},
+    {"lblPathOfYod", "Path of Yod", 3720, 3240, "Line7", 2400, 3360, 3600, 3360, "ln46"},
+    {"lblPathOfLamed", "Path of Lamed", 3720, 3480, "Line6", 1680, 3600, 3600, 3600, "ln56"},
+    {"lblPathOfTeth", "Path of Teth", 3720, 3720, "Line12", 1560, 2760, 3600, 3840, "ln45"},
+    {"lblPathOfAyin", "Path of Ayin", 3720, 4080, "Line5", 1560, 4200, 3600, 4200, "ln68"},
+    {"lblPathOfNun", "Path of Nun", 3720, 4440, "Line8", 2640, 4560, 3600, 4560, "ln67"},
+    {"lblPathOfSamekh", "Path of Samekh", 3720, 5160, "Line10", 1920, 5280, 3600, 5280, "ln69"},
+    {"lblPathOfTzaddi", "Path of Tzaddi", 3720, 5400, "Line9", 2280, 5520, 3600, 5520, "ln79"},
+    {"lblPathOfQoph", "Path of Qoph", 3720, 6000, "Line11", 2520, 6120, 3600, 6120, "ln710"},
 }};
 
 // The card of each zodiac path, hidden until a reading shows its sign's caption.

@@ -5,6 +5,10 @@
 
 namespace orvella {
 
+namespace {
+constexpr int FocusFrameWidth = 2;
+} // namespace
+
 WrappingTabBar::WrappingTabBar(QSize stripSize, QWidget* parent)
     : QTabBar(parent)
     , m_strip(stripSize)
@@ -43,6 +47,7 @@ void WrappingTabBar::paintEvent(QPaintEvent*)
             initStyleOption(&option, i);
             const QString caption = option.text;
             option.text.clear();
+            option.state &= ~QStyle::State_HasFocus;
             painter.drawControl(QStyle::CE_TabBarTab, option);
             // Tabs that are not selected sit a little lower, as the style draws them.
             QRect textRect = option.rect.adjusted(4, 2, -4, -2);
@@ -52,6 +57,12 @@ void WrappingTabBar::paintEvent(QPaintEvent*)
             painter.setPen(option.palette.color(
                 isTabEnabled(i) ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
             painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, caption);
+            // The style's own focus mark is a faint dotted line: with the keyboard's focus the
+            // selected tab gets a frame in its text colour instead.
+            if (i == selected && hasFocus()) {
+                painter.setPen(QPen(painter.pen().color(), FocusFrameWidth));
+                painter.drawRect(QRectF(textRect).adjusted(0, 1, -1, -1));
+            }
         }
     }
 }

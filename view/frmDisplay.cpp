@@ -1,9 +1,11 @@
 #include "frmDisplay.h"
 
+#include "AccessibleElements.h"
 #include "CaptionedFrame.h"
 #include "DrawingCircle.h"
 #include "DrawingLine.h"
 #include "FittedLabel.h"
+#include "FocusRing.h"
 #include "Look.h"
 #include "PictureBox.h"
 #include "PointerMoveWatcher.h"
@@ -29,6 +31,8 @@ constexpr QRect Frame1Geometry{120, 0, 5415, 8415};
 constexpr QRect Frame2Geometry{60, 480, 5295, 7335}; // inside Frame1
 constexpr QRect TabsGeometry{5550, 0, 8535, 8415};
 constexpr int TabStripHeight = 600;
+// The tab whose texts explain the spheres.
+constexpr int ExplanationTab = 2;
 
 constexpr QRgb WindowBackground = LightBlue;
 constexpr QRgb DrawingBackground = Maroon;
@@ -45,6 +49,7 @@ QRect pixelsOf(const QRect& r)
 frmDisplay::frmDisplay(QWidget* parent)
     : QWidget(parent, parent ? Qt::Widget : Qt::Window | Qt::FramelessWindowHint)
 {
+    installAccessibleElements();
     setObjectName(QStringLiteral("frmDisplay"));
     setAccessibleName(QStringLiteral("Reading"));
     setFixedSize(twipsSize(WindowSize.width(), WindowSize.height()));
@@ -54,6 +59,7 @@ frmDisplay::frmDisplay(QWidget* parent)
     buildTreeOfLife();
     buildTabs();
     watchClearingSurfaces();
+    buildKeyboardOrder();
 
     // Before a reading fills it, the sun sign text is the one of Virgo.
     setFieldText("lblSunSignDesc",
@@ -72,6 +78,16 @@ void frmDisplay::buildTreeOfLife()
     m_drawing = new TreeOfLifeDrawing(frame1);
     m_drawing->setGeometry(pixelsOf(Frame2Geometry));
     connect(m_drawing, &TreeOfLifeDrawing::spherePointed, this, &frmDisplay::lblClick_MouseMove);
+    // On the tab that explains the spheres the keyboard's ring explains them as the pointer
+    // does; elsewhere the ring alone shows where the focus is.
+    connect(m_drawing, &TreeOfLifeDrawing::sphereFocused, this, [this](int sphere) {
+        if (m_tabs->currentIndex() == ExplanationTab)
+            lblClick_MouseMove(sphere);
+    });
+    connect(m_drawing, &TreeOfLifeDrawing::sphereFocusCleared, this, [this] {
+        if (m_tabs->currentIndex() == ExplanationTab)
+            clearSphereHover();
+    });
 }
 
 void frmDisplay::buildTabs()
@@ -116,6 +132,27 @@ void frmDisplay::watchClearingSurfaces()
     watcher->watch(m_tabs->strip(), PointerMoveWatcher::Delivery::PassOn);
 }
 
+void frmDisplay::buildKeyboardOrder()
+{
+    // Tab: the tabs, the fields of the tab shown in screen order, then the drawing. The
+    // fields of the hidden tabs are passed over.
+    auto* ring = new FocusRing(this);
+    QWidget* previous = m_tabs->tabBar();
+    for (int i = 0; i < m_tabs->count(); ++i)
+        if (auto* pane = qobject_cast<ReadingPane*>(m_tabs->widget(i)))
+            for (QWidget* field : pane->fieldsInScreenOrder()) {
+                QWidget::setTabOrder(previous, field);
+                ring->follow(field);
+                previous = field;
+            }
+    QWidget::setTabOrder(previous, m_drawing);
+}
+
+QWidget* frmDisplay::lastInKeyboardOrder() const
+{
+    return m_drawing;
+}
+
 QTabWidget* frmDisplay::tabs() const
 {
     return m_tabs;
@@ -124,10 +161,8 @@ QTabWidget* frmDisplay::tabs() const
 void frmDisplay::setFieldText(const char* fieldName, const QString& text)
 {
     QWidget* field = findChild<QWidget*>(QString::fromLatin1(fieldName));
-    if (auto* fitted = qobject_cast<FittedLabel*>(field))
-        fitted->setFittedText(text);
-    else if (auto* label = qobject_cast<QLabel*>(field))
-        label->setText(text);
+    if (auto* label = qobject_cast<QLabel*>(field))
+        setAnnouncedText(label, text);
     else if (auto* box = qobject_cast<QPlainTextEdit*>(field))
         box->setPlainText(text);
 }
@@ -192,17 +227,17 @@ void frmDisplay::lblClick_MouseMove(int index)
         return;
     const auto sphere = static_cast<SphereIndex>(index);
     if (m_sphereDesc)
-        m_sphereDesc->setText(TheKnowledgeTexts().sphere(sphere));
+        setAnnouncedText(m_sphereDesc, TheKnowledgeTexts().sphere(sphere));
     if (m_sphereName)
-        m_sphereName->setFittedText(sphereName(sphere));
+        setAnnouncedText(m_sphereName, sphereName(sphere));
 }
 
 void frmDisplay::clearSphereHover()
 {
     if (m_sphereName)
-        m_sphereName->setFittedText(QString());
+        setAnnouncedText(m_sphereName, QString());
     if (m_sphereDesc)
-        m_sphereDesc->setText(QString());
+        setAnnouncedText(m_sphereDesc, QString());
 }
 
 } // namespace orvella

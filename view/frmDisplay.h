@@ -34,6 +34,8 @@ public:
     void ApplyHighlight(const TreeHighlight& highlight);
 
     QTabWidget* tabs() const;
+    // The last element Tab visits in the view: the drawing. The frame's buttons follow it.
+    QWidget* lastInKeyboardOrder() const;
     // The text the label or text box of that name shows now; empty for any other name.
     QString fieldText(const QString& fieldName) const;
 
@@ -54,6 +56,7 @@ private:
     void buildTreeOfLife();
     void buildTabs();
     void watchClearingSurfaces();
+    void buildKeyboardOrder();
     void setFieldText(const char* fieldName, const QString& text);
 
     TreeOfLifeDrawing* m_drawing = nullptr;

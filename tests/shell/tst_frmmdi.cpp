@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -35,6 +37,7 @@ private slots:
     void printOpensTheReportModally();
     void linksOpenTheirPages_data();
     void linksOpenTheirPages();
+    void keyboardOrder();
 
 private:
     QWidget* child(const char* name) const
@@ -222,6 +225,52 @@ void tst_frmMdi::linksOpenTheirPages()
     else
         QTest::mouseClick(m_frame->findChild<QWidget*>(element), Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(m_urls->urls, QList<QUrl>{webPageUrl(page)});
+}
+
+void tst_frmMdi::keyboardOrder()
+{
+    m_frame->resize(1280, 900);
+    m_frame->show();
+    m_frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame));
+    QTabWidget* tabs = m_frame->display()->tabs();
+    tabs->setCurrentIndex(1);
+    tabs->tabBar()->setFocus(Qt::TabFocusReason);
+
+    // The tabs, the fields of the tab shown from top to bottom and left to right, the
+    // drawing, the buttons as designed, then the links (the banner behind is hidden), round.
+    const QStringList expected{"SSTab1Strip",
+                               "picPathsCard",
+                               "lblPathName",
+                               "txtPathDecs",
+                               "txtAboutYourPathsCards",
+                               "lblPathsCardName",
+                               "lblHebrewLetter",
+                               "lblLocation",
+                               "lblCorrespondingPlanet",
+                               "lblYetsiraticAttribution",
+                               "lblColor",
+                               "lblElement",
+                               "lblCorrespondingRuneStone",
+                               "lblAlternativeName",
+                               "picStone",
+                               "lblFavorableColor",
+                               "lblNordicGod",
+                               "lblKeywards",
+                               "txtAboutYourRuneStone",
+                               "Frame2",
+                               "cmdMdiExit",
+                               "cmdBack",
+                               "cmdPrint",
+                               "lblVeldaneBanner",
+                               "lblFullBrand",
+                               "SSTab1Strip"};
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
 }
 
 QTEST_MAIN(tst_frmMdi)

@@ -7,11 +7,13 @@
 #include "Twips.h"
 #include "ViewTestSupport.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -135,6 +137,45 @@ constexpr DesignedCaption DesignedCaptions[] = {
     {"picSplitThree", "Move Your Mouse Over The Sephiroths To Know More About Sephiroths", 480,
      6720, 0, 240},
 };
+
+// What a screen reader is told of the Tree of Life: the spheres in the order the keyboard's
+// ring visits them, then the 22 paths in the order of their lines.
+constexpr const char* AccessibleSpheres[] = {
+    "1 Keter",     "2 Chokmah", "3 Binah", "Daat",    "4 Chesed",    "5 Gevurah",
+    "6 Tiphereth", "7 Netzach", "8 Hod",   "9 Yesod", "10 Malkhuth",
+};
+constexpr int RingToSphereIndex[] = {0, 1, 2, 10, 3, 4, 5, 6, 7, 8, 9};
+constexpr const char* AccessiblePaths[] = {
+    "Path between 1 Keter and 2 Chokmah",
+    "Path between 1 Keter and 3 Binah",
+    "Path between 1 Keter and 6 Tiphereth",
+    "Path between 2 Chokmah and 3 Binah",
+    "Path of Vau",
+    "Path of H\u00e9",
+    "Path of Cheth",
+    "Path of Zain",
+    "Path of Teth",
+    "Path of Yod",
+    "Path between 4 Chesed and 7 Netzach",
+    "Path of Lamed",
+    "Path between 5 Gevurah and 8 Hod",
+    "Path of Nun",
+    "Path of Ayin",
+    "Path of Samekh",
+    "Path between 7 Netzach and 8 Hod",
+    "Path of Tzaddi",
+    "Path of Qoph",
+    "Path between 8 Hod and 9 Yesod",
+    "Path between 8 Hod and 10 Malkhuth",
+    "Path between 9 Yesod and 10 Malkhuth",
+};
+
+// The text a screen reader reads as a field's value.
+QString accessibleText(QAccessibleInterface* field)
+{
+    QAccessibleTextInterface* text = field ? field->textInterface() : nullptr;
+    return text ? text->text(0, text->characterCount()) : QStringLiteral("(no text)");
+}
 
 constexpr const char* ZodiacCaptionNames[] = {
     "lblCapricorn", "lblAquarius", "lblPisces", "lblAries", "lblTaurus",  "lblGemini",
@@ -509,6 +550,77 @@ void tst_frmDisplay::everySign()
     }
     QCOMPARE(view.fieldText(QStringLiteral("lblLiesPathName")),
              view.fieldText(QStringLiteral("lblPathName")));
+
+    // A screen reader gets every value as the field's text, under the field's caption.
+    for (const ReadingTextField& field : ReadingTextFields) {
+        QWidget* widget = view.findChild<QWidget*>(str(field.name));
+        QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(widget);
+        QCOMPARE(accessibleText(readable), reading.*field.member);
+        QCOMPARE(readable->text(QAccessible::Name), widget->accessibleName());
+        QVERIFY2(!widget->accessibleName().isEmpty(), field.name);
+        // A field with a caption of its name on the pane is labelled by that caption.
+        const bool captioned =
+            std::any_of(std::begin(DesignedCaptions), std::end(DesignedCaptions),
+                        [&](const DesignedCaption& c) {
+                            return widget->parentWidget()->objectName() == str(c.pane) &&
+                                   str(c.text).trimmed() == widget->accessibleName();
+                        });
+        const auto labels = readable->relations(QAccessible::Label);
+        QCOMPARE(!labels.isEmpty(), captioned);
+        if (captioned)
+            QCOMPARE(labels.first().first->text(QAccessible::Name), widget->accessibleName());
+    }
+    // A picture is named by what it shows.
+    for (const ReadingPictureField& field : ReadingPictureFields) {
+        QAccessibleInterface* picture =
+            QAccessible::queryAccessibleInterface(view.findChild<QWidget*>(str(field.name)));
+        QCOMPARE(picture->text(QAccessible::Name), pictureDescription(reading.*field.member));
+        QVERIFY(!picture->text(QAccessible::Name).isEmpty());
+    }
+    if (designed.sign == SignIndex::Capricorn)
+        QCOMPARE(QAccessible::queryAccessibleInterface(
+                     view.findChild<QWidget*>(QStringLiteral("picPathsCard")))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("The Devil, card XV"));
+
+    // The Tree of Life: every sphere and path, the highlighted ones saying so.
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(frame2(view));
+    QVERIFY(tree->childCount() >= 33);
+    for (int i = 0; i < 11; ++i) {
+        QAccessibleInterface* sphere = tree->child(i);
+        const int index = RingToSphereIndex[i];
+        QCOMPARE(sphere->text(QAccessible::Name), str(AccessibleSpheres[i]));
+        QCOMPARE(sphere->text(QAccessible::Description),
+                 TheKnowledgeTexts().sphere(static_cast<SphereIndex>(index)));
+        QCOMPARE(sphere->state().selected, index == designed.one || index == designed.two);
+        QCOMPARE(sphere->parent()->object(), frame2(view));
+        QCOMPARE(tree->indexOfChild(sphere), i);
+    }
+    for (int i = 0; i < 22; ++i) {
+        QAccessibleInterface* path = tree->child(11 + i);
+        const bool highlighted = path->object()->objectName() == str(designed.line);
+        QCOMPARE(path->text(QAccessible::Name), str(AccessiblePaths[i]));
+        QCOMPARE(path->state().selected, highlighted);
+        QCOMPARE(path->text(QAccessible::Description)
+                     .endsWith(highlighted ? QLatin1String("Highlighted in this reading.")
+                                           : QLatin1String("Not highlighted.")),
+                 true);
+        QCOMPARE(path->parent()->object(), frame2(view));
+        QCOMPARE(tree->indexOfChild(path), 11 + i);
+        QVERIFY(path->rect().isValid());
+    }
+    const Reading path = BuildReading(designed.sign, TheKnowledgeTexts());
+    QAccessibleInterface* ownPath = nullptr;
+    for (int i = 0; i < tree->childCount(); ++i)
+        if (tree->child(i)->object()->objectName() == str(designed.line))
+            ownPath = tree->child(i);
+    QVERIFY(ownPath);
+    const QString about = ownPath->text(QAccessible::Description);
+    QVERIFY2(about.contains(path.lblPathsCardName), qPrintable(about));
+    QVERIFY2(
+        about.contains(
+            QStringView(path.lblHebrewLetter).chopped(path.lblHebrewLetter.endsWith(u'.') ? 1 : 0)),
+        qPrintable(about));
     if (picturesPresent()) {
         for (const ReadingPictureField& field : ReadingPictureFields) {
             auto* box = view.findChild<QLabel*>(str(field.name));

@@ -4,9 +4,11 @@
 #include "Twips.h"
 #include "ViewTestSupport.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 #include <memory>
 
 using namespace orvella;
@@ -105,6 +107,7 @@ private slots:
     void updatedOnAnyTab();
     void nameGrowsToTheRight();
     void onlyElevenSpheres();
+    void arrowKeysWalkTheSpheres();
 };
 
 void tst_TreeHover::initTestCase()
@@ -377,6 +380,70 @@ void tst_TreeHover::onlyElevenSpheres()
         QCOMPARE(view.fieldText(QStringLiteral("lblSphereDesc")),
                  TheKnowledgeTexts().sphere(SphereIndex::Keter));
     }
+}
+
+void tst_TreeHover::arrowKeysWalkTheSpheres()
+{
+    HoverView hover;
+    QVERIFY(hover.exposed());
+    hover.view().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&hover.view()));
+    hover.view().tabs()->setCurrentIndex(2);
+    QWidget* drawing = frame2(hover.view());
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(drawing);
+    const auto ringOn = [&](const char* sphere) {
+        QAccessibleInterface* focused = tree->focusChild();
+        return focused && focused->state().focused &&
+               focused->text(QAccessible::Name).endsWith(QLatin1StringView(sphere));
+    };
+
+    // Tab reaches the drawing: the ring on the first sphere, explained as the pointer would.
+    hover.view().tabs()->tabBar()->setFocus();
+    QVERIFY(!drawing->hasFocus());
+    drawing->setFocus(Qt::TabFocusReason);
+    QVERIFY(drawing->hasFocus());
+    QCOMPARE(hover.name(), QStringLiteral("Keter"));
+    QCOMPARE(hover.desc(), TheKnowledgeTexts().sphere(SphereIndex::Keter));
+    QVERIFY(ringOn("Keter"));
+
+    // The arrow keys go down the Tree in its order, Da'at after the third sphere, and round.
+    const char* order[] = {"Chokmah", "Binah", "Daat",  "Chesed",   "Gevurah", "Tiphereth",
+                           "Netzach", "Hod",   "Yesod", "Malkhuth", "Keter"};
+    for (const char* sphere : order) {
+        QTest::keyClick(drawing, Qt::Key_Right);
+        QCOMPARE(hover.name(), str(sphere));
+        QCOMPARE(
+            hover.desc(),
+            TheKnowledgeTexts().sphere(static_cast<SphereIndex>(
+                std::find_if(std::begin(DesignedAreas), std::end(DesignedAreas),
+                             [&](const DesignedArea& a) { return str(a.name) == str(sphere); }) -
+                std::begin(DesignedAreas))));
+        QVERIFY2(ringOn(sphere), sphere);
+    }
+    QTest::keyClick(drawing, Qt::Key_Up); // back round to the last sphere
+    QCOMPARE(hover.name(), QStringLiteral("Malkhuth"));
+    QTest::keyClick(drawing, Qt::Key_Down);
+    QCOMPARE(hover.name(), QStringLiteral("Keter"));
+
+    // Esc clears the texts as moving off a sphere does, and takes the ring away.
+    QTest::keyClick(drawing, Qt::Key_Escape);
+    QCOMPARE(hover.name(), QString());
+    QCOMPARE(hover.desc(), QString());
+    QVERIFY(!tree->focusChild());
+
+    // On another tab the ring moves and nothing else: no text, no change of tab.
+    hover.view().tabs()->setCurrentIndex(0);
+    QTest::keyClick(drawing, Qt::Key_Right);
+    QVERIFY(ringOn("Keter"));
+    QTest::keyClick(drawing, Qt::Key_Right);
+    QVERIFY(ringOn("Chokmah"));
+    QCOMPARE(hover.name(), QString());
+    QCOMPARE(hover.desc(), QString());
+    QCOMPARE(hover.view().tabs()->currentIndex(), 0);
+
+    // Tab leaves the drawing again.
+    QTest::keyClick(drawing, Qt::Key_Tab);
+    QVERIFY(!drawing->hasFocus());
 }
 
 QTEST_MAIN(tst_TreeHover)
