@@ -1,6 +1,7 @@
 #include "Application.h"
 #include "BirthInputRules.h"
 #include "FakeDialogs.h"
+#include "FileSizeLimit.h"
 #include "OrdinaryUser.h"
 #include "ReportFile.h"
 #include "ReportTestSupport.h"
@@ -8,7 +9,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace orvella;
@@ -49,25 +49,6 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
-
-// While it lives, no file of this process can grow beyond the limit. What a write past it does
-// is left to the program's own process set-up (PrepareProcess), as in the shipped program.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_old{};
-    bool m_active = false;
-};
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "FileSizeLimit.h"
 #include "OrdinaryUser.h"
 
 #include <QDir>
@@ -12,12 +13,14 @@
 #include <unistd.h>
 
 using namespace orvella;
+using orvella::testing::FileSizeLimit;
 using orvella::testing::OrdinaryUser;
 
 class tst_SingleInstance : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void secondCopyIsRefused();
     void lockOfAKilledCopyDoesNotBlock();
     void lockThatNoCopyHoldsDoesNotBlock_data();
@@ -39,6 +42,11 @@ bool writeLock(const QString& path, qint64 pid, const QString& application)
 }
 
 } // namespace
+
+void tst_SingleInstance::initTestCase()
+{
+    PrepareProcess(); // as the program starts
+}
 
 void tst_SingleInstance::secondCopyIsRefused()
 {
@@ -82,6 +90,7 @@ void tst_SingleInstance::lockThatNoCopyHoldsDoesNotBlock_data()
     QTest::newRow("folder missing") << "folder missing" << false;
     QTest::newRow("folder without write permission") << "unwritable folder" << false;
     QTest::newRow("empty lock file") << "empty file" << false;
+    QTest::newRow("file-size limit of 16 bytes") << "size limit" << false;
     QTest::newRow("stale lock naming a live unrelated process") << "unrelated process" << true;
 }
 
@@ -110,6 +119,8 @@ void tst_SingleInstance::lockThatNoCopyHoldsDoesNotBlock()
     }
 
     const OrdinaryUser user(dir.path());
+    // The lock's process id, name and host do not fit: the write fails instead of ending it.
+    const FileSizeLimit limit(kind == u"size limit" ? 16 : RLIM_INFINITY);
     const SingleInstance copy(path);
     QVERIFY(copy.isFirst());
     QCOMPARE(copy.holdsLock(), locked);
