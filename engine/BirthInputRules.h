@@ -12,6 +12,10 @@ namespace orvella {
 // the blank stay as they are, and anything else is no character of a name.
 std::optional<QChar> nameCharacter(QChar c);
 
+// The longest name the name box takes, in characters; set on the box itself rather than left
+// to the text box's default. A report file holding it stays far within the reader's bound.
+inline constexpr int MaxNameLength = 32767;
+
 // The name rule for a whole text: the text as the name box holds it (in capitals), or nothing
 // when any of its characters is refused.
 std::optional<QString> nameUnderRule(QStringView text);

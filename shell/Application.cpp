@@ -7,11 +7,14 @@
 #include "frmMain.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QFile>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QTimer>
 #include <functional>
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvella {
 
@@ -47,30 +50,57 @@ private:
     std::function<void()> m_action;
 };
 
-// The lock lives in the user's own runtime folder.
-QString lockFilePath()
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/orvella.lock");
-}
-
 } // namespace
 
+bool IsPrivateFolder(const QString& path)
+{
+    struct stat info {};
+    if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+}
+
+QString SingleInstanceLockPath()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return IsPrivateFolder(folder) ? folder + QStringLiteral("/orvella.lock") : QString();
+}
+
 SingleInstance::SingleInstance()
-    : SingleInstance(lockFilePath())
+    : SingleInstance(SingleInstanceLockPath())
 {}
 
 SingleInstance::SingleInstance(const QString& lockFilePath)
     : m_lock(lockFilePath)
 {
+    if (lockFilePath.isEmpty()) {
+        m_first = true;
+        return;
+    }
     m_lock.setStaleLockTime(0); // only the lock of a process that is gone is stale
-    m_first = m_lock.tryLock(0);
+    if (m_lock.tryLock(0)) {
+        m_first = true;
+        return;
+    }
+    // LockFailedError alone means the file exists; QLockFile has then found the process it
+    // names alive and running this program. Where no process can be read from it (a directory,
+    // an empty or foreign file) nothing shows another copy.
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    const bool heldByLiveCopy = m_lock.error() == QLockFile::LockFailedError &&
+                                m_lock.getLockInfo(&pid, &host, &application);
+    m_first = !heldByLiveCopy;
+}
+
+void PrepareProcess()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 int RunProgram(int& argc, char** argv)
 {
+    PrepareProcess(); // before Qt writes anything, such as font caches
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Ties the windows to the installed menu entry, whose name and icon the desktop shows.

@@ -198,6 +198,7 @@ void frmMain::buildControls()
     m_txtName->setAccessibleName(QStringLiteral("Name"));
     m_txtName->setGeometry(twipsRect(1560, 240, 3615, 375));
     m_txtName->setFont(verdana(9, true));
+    m_txtName->setMaxLength(MaxNameLength);
     setColors(m_txtName, Peach, Maroon);
     auto* validator = new NameValidator(m_txtName);
     m_txtName->setValidator(validator);

@@ -4,7 +4,6 @@
 #include "BirthInputRules.h"
 #include "Scrambler.h"
 
-#include <QByteArrayList>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -45,6 +44,38 @@ std::optional<QString> unscrambledLine(QByteArrayView line)
     return value;
 }
 
+// The entries a report file's bytes hold, or nothing when the reader refuses them.
+std::optional<ReportFileEntries> parsedEntries(QByteArrayView content)
+{
+    if (content.size() > MaxReportFileSize)
+        return std::nullopt;
+
+    // Every line ends with CR LF; a fourth line without one still counts.
+    QList<QByteArrayView> lines;
+    qsizetype start = 0;
+    while (lines.size() < EntryLines && start < content.size()) {
+        qsizetype end = content.indexOf(LineEnd, start);
+        if (end < 0)
+            end = content.size();
+        lines << content.sliced(start, end - start);
+        start = end + LineEnd.size();
+    }
+    if (lines.size() < EntryLines)
+        return std::nullopt;
+
+    QStringList values;
+    for (QByteArrayView line : lines) {
+        const std::optional<QString> value = unscrambledLine(line);
+        if (!value)
+            return std::nullopt;
+        values << *value;
+    }
+    return validEntries({values[0], values[1], values[2], values[3]});
+}
+
+// The longest name's file, with the longest day, month name and year, fits the reader's bound.
+static_assert(MaxNameLength + 2 + 2 + 2 + 9 + 2 + 4 + 2 <= MaxReportFileSize);
+
 } // namespace
 
 bool WriteReportFile(const QString& path, const BirthInput& birth, QString* errorText)
@@ -66,6 +97,13 @@ bool WriteReportFile(const QString& path, const BirthInput& birth, QString* erro
         content += ScrambleText(value).toLatin1();
         content += LineEnd;
     }
+    // Every file written opens again: the bytes go through the reader before they are written.
+    if (content.size() > MaxReportFileSize)
+        return fail(tr("The name is too long: the file would be larger than %1 bytes, more "
+                       "than Orvella opens.")
+                        .arg(MaxReportFileSize));
+    if (parsedEntries(content) != validEntries(entries))
+        return fail(tr("The entries could not be kept in a reading file."));
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -96,30 +134,9 @@ std::optional<ReportFileEntries> ReadReportFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaxReportFileSize)
         return std::nullopt;
     const QByteArray content = file.read(MaxReportFileSize + 1);
-    if (file.error() != QFileDevice::NoError || content.size() > MaxReportFileSize)
+    if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-
-    // Every line ends with CR LF; a fourth line without one still counts.
-    QByteArrayList lines;
-    qsizetype start = 0;
-    while (lines.size() < EntryLines && start < content.size()) {
-        qsizetype end = content.indexOf(LineEnd, start);
-        if (end < 0)
-            end = content.size();
-        lines << content.mid(start, end - start);
-        start = end + LineEnd.size();
-    }
-    if (lines.size() < EntryLines)
-        return std::nullopt;
-
-    QStringList values;
-    for (const QByteArray& line : lines) {
-        const std::optional<QString> value = unscrambledLine(line);
-        if (!value)
-            return std::nullopt;
-        values << *value;
-    }
-    return validEntries({values[0], values[1], values[2], values[3]});
+    return parsedEntries(content);
 }
 
 bool HasReportFileSuffix(const QString& path)

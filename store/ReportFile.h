@@ -22,7 +22,9 @@ struct ReportFileEntries {
 inline constexpr qint64 MaxReportFileSize = 64 * 1024;
 
 // Writes the four scrambled lines (ISO 8859-1 bytes, CR LF) atomically. On failure returns false
-// and a human-readable reason in *errorText; an existing file is left as it was.
+// and a human-readable reason in *errorText; an existing file is left as it was. Entries the
+// reader would refuse (incomplete, or a file beyond MaxReportFileSize) are not written, so every
+// file written opens again. A link is kept: the file it points to is replaced.
 bool WriteReportFile(const QString& path, const BirthInput& birth, QString* errorText);
 
 // Reads and validates a report file; std::nullopt for anything the program never writes:

@@ -1,5 +1,7 @@
 #include "SettingsStore.h"
 
+#include "Scrambler.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
@@ -7,6 +9,13 @@
 namespace orvella {
 
 namespace {
+
+const QString ReminderSection = QStringLiteral("Settings");
+
+QString reminderKey()
+{
+    return ScrambleText(u"Duration");
+}
 
 QString applicationLevel()
 {
@@ -36,6 +45,17 @@ void SettingsStore::WriteSetting(const QString& section, const QString& key, con
     QSettings settings(m_fileName, QSettings::IniFormat);
     settings.setValue(section + u'/' + key, value);
     settings.sync();
+}
+
+QDate ReadReminderDate(const SettingsStore& settings)
+{
+    const QString stored = UnscrambleText(settings.ReadSetting(ReminderSection, reminderKey()));
+    return QDate::fromString(stored, Qt::ISODate);
+}
+
+void WriteReminderDate(SettingsStore& settings, const QDate& date)
+{
+    settings.WriteSetting(ReminderSection, reminderKey(), ScrambleText(date.toString(Qt::ISODate)));
 }
 
 } // namespace orvella

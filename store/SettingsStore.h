@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 namespace orvella {
@@ -22,5 +23,10 @@ public:
 private:
     QString m_fileName;
 };
+
+// The day the update reminder last asked: under [Settings], key and value scrambled, the value
+// as yyyy-MM-dd. An invalid date when none is stored or the stored value is no such date.
+QDate ReadReminderDate(const SettingsStore& settings);
+void WriteReminderDate(SettingsStore& settings, const QDate& date);
 
 } // namespace orvella

@@ -1,3 +1,4 @@
+#include "Application.h"
 #include "FakeDialogs.h"
 #include "FileSizeLimit.h"
 #include "ReportTestSupport.h"
@@ -53,6 +54,7 @@ class tst_ReportExport : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void exportsTheReport_data();
     void exportsTheReport();
@@ -67,6 +69,11 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QString path(const QString& name) const { return m_dir->filePath(name); }
 };
+
+void tst_ReportExport::initTestCase()
+{
+    PrepareProcess(); // a write past the file-size limit fails as in the program
+}
 
 void tst_ReportExport::init()
 {

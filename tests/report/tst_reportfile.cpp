@@ -1,11 +1,15 @@
+#include "Application.h"
+#include "BirthInputRules.h"
 #include "FakeDialogs.h"
 #include "FileSizeLimit.h"
+#include "OrdinaryUser.h"
 #include "ReportFile.h"
 #include "ReportTestSupport.h"
 #include "frmSave.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace orvella;
 using namespace orvella::testing;
@@ -52,19 +56,24 @@ class tst_ReportFile : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void writesFourScrambledLines();
     void roundTrip_data();
     void roundTrip();
     void refusesWhatTheProgramNeverWrites_data();
     void refusesWhatTheProgramNeverWrites();
+    void refusesUnreadablePaths_data();
     void refusesUnreadablePaths();
     void ignoresAFifthLineAndBeyond();
     void takesLowercaseNamesAsCapitals();
     void acceptsAMissingFinalLineBreak();
     void writerRefusesIncompleteEntries();
     void failedWriteLeavesTheOldFile();
-    void writeIntoAMissingFolderFails();
+    void writeFailsAndSaysWhy_data();
+    void writeFailsAndSaysWhy();
+    void writerAndReaderShareTheSizeBound();
+    void saveThroughALinkReplacesItsTarget();
     void suffixRule_data();
     void suffixRule();
     void saveButtonWritesTheEntries();
@@ -75,6 +84,11 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QString path(const char* name) const { return m_dir->filePath(QString::fromLatin1(name)); }
 };
+
+void tst_ReportFile::initTestCase()
+{
+    PrepareProcess();
+}
 
 void tst_ReportFile::init()
 {
@@ -148,6 +162,7 @@ void tst_ReportFile::refusesWhatTheProgramNeverWrites_data()
     QTest::newRow("empty year") << reportFile({"ANNA", "5", "January", ""});
     QTest::newRow("not scrambled") << QByteArray("ANNA\r\n5\r\nJanuary\r\n1990\r\n");
     QTest::newRow("line feeds only") << QByteArray(valid).replace("\r\n", "\n");
+    QTest::newRow("carriage returns only") << QByteArray(valid).replace("\r\n", "\r");
     QTest::newRow("stray byte in a line") << reportFile({"ANNA", "5", "January", "1990"})
                                                  .replace(scrambled("5"), "\x35" + scrambled("5"));
     QTest::newRow("larger than 64 KiB")
@@ -161,12 +176,34 @@ void tst_ReportFile::refusesWhatTheProgramNeverWrites()
     QCOMPARE(ReadReportFile(path("bad.lyr")), std::nullopt);
 }
 
+void tst_ReportFile::refusesUnreadablePaths_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"missing", "folder", "empty path", "device", "device named .lyr",
+                             "pipe named .lyr", "no read permission"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
 void tst_ReportFile::refusesUnreadablePaths()
 {
-    QCOMPARE(ReadReportFile(path("missing.lyr")), std::nullopt);
-    QCOMPARE(ReadReportFile(m_dir->path()), std::nullopt);
-    QCOMPARE(ReadReportFile(QString()), std::nullopt);
-    QCOMPARE(ReadReportFile(QStringLiteral("/dev/zero")), std::nullopt);
+    QFETCH(QString, kind);
+    QString target = path("bad.lyr");
+    if (kind == u"folder")
+        target = m_dir->path();
+    else if (kind == u"empty path")
+        target.clear();
+    else if (kind == u"device")
+        target = QStringLiteral("/dev/zero");
+    else if (kind == u"device named .lyr")
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), target));
+    else if (kind == u"pipe named .lyr") // reading it would wait for a writer for ever
+        QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    else if (kind == u"no read permission")
+        QVERIFY(writeBytes(target, reportFile({"ANNA", "5", "January", "1990"})) &&
+                QFile::setPermissions(target, QFileDevice::WriteOwner));
+
+    const OrdinaryUser user(m_dir->path());
+    QCOMPARE(ReadReportFile(target), std::nullopt);
 }
 
 void tst_ReportFile::ignoresAFifthLineAndBeyond()
@@ -228,12 +265,69 @@ void tst_ReportFile::failedWriteLeavesTheOldFile()
     QCOMPARE(contentOf(path("old.lyr")), reportFile({"ANNA", "5", "January", "1990"}));
 }
 
-void tst_ReportFile::writeIntoAMissingFolderFails()
+void tst_ReportFile::writeFailsAndSaysWhy_data()
 {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<int>("nameLength");
+    QTest::newRow("missing folder") << "no-such-folder/anna.lyr" << 4;
+    QTest::newRow("folder without write permission") << "locked/anna.lyr" << 4;
+    QTest::newRow("onto a folder") << "folder.lyr" << 4;
+    QTest::newRow("name too long for the reader") << "anna.lyr" << 65517;
+}
+
+void tst_ReportFile::writeFailsAndSaysWhy()
+{
+    QFETCH(QString, fileName);
+    QFETCH(int, nameLength);
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("locked")));
+    QVERIFY(QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.lyr")));
+    const QStringList before =
+        QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
     QString error;
-    QVERIFY(!WriteReportFile(path("no-such-folder/anna.lyr"),
-                             birth(QStringLiteral("ANNA"), 5, 1, 1990), &error));
+    {
+        const OrdinaryUser user(m_dir->path());
+        QVERIFY(!WriteReportFile(m_dir->filePath(fileName),
+                                 birth(QString(nameLength, u'A'), 5, 1, 1990), &error));
+    }
     QVERIFY(!error.isEmpty());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    QVERIFY(QDir(path("locked")).isEmpty());
+    QVERIFY(QDir(path("folder.lyr")).exists());
+}
+
+void tst_ReportFile::writerAndReaderShareTheSizeBound()
+{
+    // ANNA's file less her name: "5", "January" and "1990", each line ended by CR LF, and the
+    // CR LF after the name.
+    constexpr int rest = 2 + 3 + 9 + 6;
+    const QString longest(MaxReportFileSize - rest, u'A');
+    QVERIFY(WriteReportFile(path("longest.lyr"), birth(longest, 5, 1, 1990), nullptr));
+    QCOMPARE(QFileInfo(path("longest.lyr")).size(), MaxReportFileSize);
+    const std::optional<ReportFileEntries> read = ReadReportFile(path("longest.lyr"));
+    QVERIFY(read);
+    QCOMPARE(read->name, longest);
+
+    // One letter more would make a file the reader refuses: it is not written.
+    QString error;
+    QVERIFY(!WriteReportFile(path("longer.lyr"), birth(longest + u'A', 5, 1, 1990), &error));
+    QVERIFY(error.contains(QString::number(MaxReportFileSize)));
+    QVERIFY(!QFile::exists(path("longer.lyr")));
+    QVERIFY(MaxNameLength < longest.size()); // the name box never gets near it
+}
+
+void tst_ReportFile::saveThroughALinkReplacesItsTarget()
+{
+    // As text editors do: the link stays, the file it points to gets the new content.
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("readings")));
+    QVERIFY(writeBytes(path("readings/anna.lyr"), reportFile({"OLD", "1", "March", "1950"})));
+    QVERIFY(QFile::link(QStringLiteral("readings/anna.lyr"), path("link.lyr")));
+    QVERIFY(WriteReportFile(path("link.lyr"), birth(QStringLiteral("ANNA"), 5, 1, 1990), nullptr));
+    QVERIFY(QFileInfo(path("link.lyr")).isSymLink());
+    QCOMPARE(contentOf(path("readings/anna.lyr")), reportFile({"ANNA", "5", "January", "1990"}));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList({"link.lyr", "readings"}));
 }
 
 void tst_ReportFile::suffixRule_data()
@@ -308,6 +402,15 @@ void tst_ReportFile::failedSaveSaysSoAndKeepsTheOldFile()
     window.cmdSave_Click();
     QCOMPARE(dialogs.messages.size(), 2);
     QVERIFY(dialogs.messages[1].text.startsWith(QStringLiteral("The reading was not saved.")));
+
+    // Entries the reader would refuse are not saved either, with the reason.
+    frmSave tooLong(reportSource(SignIndex::Capricorn, QString(70000, u'A'), 5, 1, 1990));
+    dialogs.nextFileNames << path("long.lyr");
+    tooLong.cmdSave_Click();
+    QCOMPARE(dialogs.messages.size(), 3);
+    QVERIFY(dialogs.messages[2].text.startsWith(QStringLiteral("The reading was not saved.\n\n")));
+    QVERIFY(dialogs.messages[2].text.contains(QStringLiteral("too long")));
+    QVERIFY(!QFile::exists(path("long.lyr")));
 }
 
 QTEST_MAIN(tst_ReportFile)

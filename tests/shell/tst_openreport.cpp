@@ -1,3 +1,4 @@
+#include "BirthInputRules.h"
 #include "FakeDialogs.h"
 #include "ReportFile.h"
 #include "Scrambler.h"
@@ -5,6 +6,7 @@
 #include "frmDisplay.h"
 #include "frmMain.h"
 #include "frmMdi.h"
+#include "frmSave.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,6 +29,7 @@ private slots:
     void refusedFiles_data();
     void refusedFiles();
     void impossibleDateIsRefusedByProceed();
+    void longestNameSavesAndOpens();
 
 private:
     QString writeLines(const QString& fileName, const QList<QString>& lines);
@@ -151,6 +154,34 @@ void tst_OpenReport::impossibleDateIsRefusedByProceed()
     QCOMPARE(m_dialogs->messageTexts(),
              QStringList{QStringLiteral("Please Enter Correct Date Or Month !")});
     QVERIFY(!m_window->readingFrame());
+}
+
+void tst_OpenReport::longestNameSavesAndOpens()
+{
+    // The name box holds at most MaxNameLength letters, a limit of its own.
+    const QString longest(MaxNameLength, u'A');
+    m_window->setName(longest + QStringLiteral("BCDEF"));
+    QCOMPARE(entries().first(), longest);
+    m_window->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentText(QStringLiteral("5"));
+    m_window->findChild<QComboBox*>(QStringLiteral("cboMonth"))
+        ->setCurrentText(QStringLiteral("January"));
+    m_window->findChild<QComboBox*>(QStringLiteral("cboYear"))
+        ->setCurrentText(QStringLiteral("1990"));
+    m_window->cmdProceed_Click();
+    QVERIFY(m_window->readingFrame());
+
+    const QString path = m_dir.filePath(QStringLiteral("longest.lyr"));
+    m_dialogs->nextFileNames << path;
+    frmSave(m_window->reportSource()).cmdSave_Click();
+    QVERIFY(m_dialogs->messages.isEmpty());
+
+    m_window = std::make_unique<frmMain>(*m_settings);
+    m_window->show();
+    m_dialogs->nextFileNames << path;
+    m_window->cmdOpen_Click();
+    QVERIFY(m_dialogs->messages.isEmpty());
+    QCOMPARE(entries(), QStringList({longest, "5", "January", "1990"}));
+    QVERIFY(m_window->readingFrame());
 }
 
 QTEST_MAIN(tst_OpenReport)

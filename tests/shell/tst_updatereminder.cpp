@@ -1,4 +1,5 @@
 #include "FakeDialogs.h"
+#include "OrdinaryUser.h"
 #include "Scrambler.h"
 #include "SettingsStore.h"
 #include "UpdateReminder.h"
@@ -6,12 +7,14 @@
 #include "WebPage.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace orvella;
 using orvella::testing::FakeDialogs;
+using orvella::testing::OrdinaryUser;
 
 class tst_UpdateReminder : public QObject {
     Q_OBJECT
@@ -26,6 +29,8 @@ private slots:
     void yesOpensTheDownloadPage();
     void questionHasTwoLines();
     void storeKeepsNothingReadable();
+    void brokenStoreAsksNothing_data();
+    void brokenStoreAsksNothing();
 
 private:
     QString storedDate() const;
@@ -143,6 +148,57 @@ void tst_UpdateReminder::storeKeepsNothingReadable()
     QVERIFY(raw.contains("[Settings]"));
     for (const char* readable : {"Duration", "2026", "12-09", "09"})
         QVERIFY2(!raw.contains(readable), readable);
+}
+
+void tst_UpdateReminder::brokenStoreAsksNothing_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("remembers"); // whether today's date is stored afterwards
+    QTest::newRow("config folder is a regular file") << "folder is a file" << false;
+    QTest::newRow("config folder without write permission") << "unwritable folder" << false;
+    QTest::newRow("garbage settings file") << "garbage" << true;
+    QTest::newRow("huge settings file") << "huge" << true;
+}
+
+void tst_UpdateReminder::brokenStoreAsksNothing()
+{
+    // The program starts as on a first run: no question, no crash; the date is kept where the
+    // file can be written.
+    QFETCH(QString, kind);
+    QFETCH(bool, remembers);
+    QTemporaryDir dir;
+    QString fileName = dir.filePath(QStringLiteral("config/orvella.conf"));
+    QByteArray content;
+    if (kind == u"folder is a file") {
+        QVERIFY(QFile(dir.filePath(QStringLiteral("config"))).open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("config")));
+        if (kind == u"garbage") {
+            for (int i = 0; i < 4096; ++i)
+                content += char(i * 7919 % 256);
+            content += "\n[Settings]\n=\n\\\n[\n\xff\xfe=\\x\n\"\n";
+        } else if (kind == u"huge") {
+            content = QByteArray(8 << 20, 'x') + "\n[Settings]\n" + QByteArray(1 << 20, '[');
+        }
+        if (!content.isEmpty()) {
+            QFile file(fileName);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(content), content.size());
+        }
+        if (kind == u"unwritable folder")
+            QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("config")),
+                                          QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    }
+
+    FakeDialogs dialogs;
+    SettingsStore settings(fileName);
+    {
+        const OrdinaryUser user(dir.path());
+        RemindOfUpdate(settings, m_today, nullptr);
+        RemindOfUpdate(settings, m_today, nullptr);
+    }
+    QVERIFY(dialogs.questions.isEmpty());
+    QCOMPARE(ReadReminderDate(settings), remembers ? m_today : QDate());
 }
 
 QTEST_GUILESS_MAIN(tst_UpdateReminder)
