@@ -11,8 +11,8 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QTimer>
-#include <functional>
 #include <csignal>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -128,6 +128,8 @@ void frmMdi::buildStrips()
     m_client = new QScrollArea;
     m_client->setObjectName(QStringLiteral("frmMdiClient"));
     m_client->setFrameShape(QFrame::NoFrame);
+    // Not a stop of its own for Tab: the area scrolls to whatever the focus moves to inside.
+    m_client->setFocusPolicy(Qt::NoFocus);
     m_client->setWidgetResizable(true);
     m_canvas = new QWidget;
     m_canvas->setObjectName(QStringLiteral("frmMdiCanvas"));
