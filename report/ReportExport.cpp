@@ -1,6 +1,7 @@
 #include "ReportExport.h"
 
 #include "Look.h"
+#include "WholeFile.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -8,7 +9,6 @@
 #include <QLocale>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
 #include <memory>
@@ -107,19 +107,7 @@ bool ExportReportDocument(const QTextDocument& source, ExportFormat format, cons
     if (content.isEmpty())
         return fail(tr("The document could not be made."));
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(tr("The file could not be created: %1").arg(file.errorString()));
-    // commit() can report success after a failed final flush (a full disk, a size limit):
-    // flush first and give up on any failure, so that an existing file stays.
-    if (file.write(content) != content.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(tr("The file could not be written: %1").arg(reason));
-    }
-    if (!file.commit())
-        return fail(tr("The file could not be saved: %1").arg(file.errorString()));
-    return true;
+    return WriteWholeFile(path, content, errorText);
 }
 
 } // namespace orvella

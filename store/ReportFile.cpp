@@ -3,11 +3,11 @@
 #include "BirthDateLists.h"
 #include "BirthInputRules.h"
 #include "Scrambler.h"
+#include "WholeFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace orvella {
 
@@ -105,24 +105,7 @@ bool WriteReportFile(const QString& path, const BirthInput& birth, QString* erro
     if (parsedEntries(content) != validEntries(entries))
         return fail(tr("The entries could not be kept in a reading file."));
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(tr("The file could not be created: %1").arg(file.errorString()));
-    if (file.write(content) != content.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(tr("The file could not be written: %1").arg(reason));
-    }
-    // commit() can report success after a failed final flush (a full disk, a size limit):
-    // flush first and give up on any failure, so the old file stays.
-    if (!file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(tr("The file could not be written: %1").arg(reason));
-    }
-    if (!file.commit())
-        return fail(tr("The file could not be saved: %1").arg(file.errorString()));
-    return true;
+    return WriteWholeFile(path, content, errorText);
 }
 
 std::optional<ReportFileEntries> ReadReportFile(const QString& path)

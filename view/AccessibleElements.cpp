@@ -3,6 +3,7 @@
 #include "DrawingCircle.h"
 #include "DrawingLine.h"
 #include "FittedLabel.h"
+#include "FocusableLabel.h"
 #include "KnowledgeTexts.h"
 #include "LinkLabel.h"
 #include "PictureBox.h"
@@ -18,6 +19,12 @@
 namespace orvella {
 
 namespace {
+
+bool isKeySelectable(const QLabel* label)
+{
+    const auto* focusable = qobject_cast<const FocusableLabel*>(label);
+    return focusable && focusable->selectableByKeys();
+}
 
 // A label of a reading pane: a field, named by its caption with its shown value as its text,
 // or a static caption, whose text is its name. Qt resolves an interface as soon as a label
@@ -46,7 +53,8 @@ public:
     {
         QAccessible::State s = QAccessibleWidget::state();
         s.readOnly = true;
-        s.selectableText = label()->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard);
+        s.selectableText = label()->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard) ||
+                           isKeySelectable(label());
         return s;
     }
 
@@ -354,6 +362,8 @@ void setAnnouncedText(QLabel* label, const QString& text)
     const QString before = label->text();
     if (auto* fitted = qobject_cast<FittedLabel*>(label))
         fitted->setFittedText(text);
+    else if (auto* focusable = qobject_cast<FocusableLabel*>(label))
+        focusable->setLabelText(text);
     else
         label->setText(text);
     if (before != text && QAccessible::isActive()) {

@@ -11,8 +11,7 @@ namespace orvella {
 
 namespace {
 
-using ShapedTexts =
-    QHash<std::pair<QFont, int>, QHash<QString, std::shared_ptr<const QTextLayout>>>;
+using ShapedTexts = QHash<QFont, QHash<QString, std::shared_ptr<const QTextLayout>>>;
 
 // Every reading view shows the same captions, and values out of the same tables, in the same
 // few fonts: each text is laid out once in each font and then measured and painted from that
@@ -34,10 +33,9 @@ ShapedTexts& shapedTexts()
 } // namespace
 
 FittedLabel::FittedLabel(const QString& text, int height, const QFont& font, QWidget* parent)
-    : QLabel(parent)
+    : FocusableLabel(parent)
     , m_height(height)
 {
-    setTextFormat(Qt::PlainText);
     // The height is the designed one, which leaves little room below the letters: keep the
     // text at the top so that only the descent could ever be cut.
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -45,20 +43,13 @@ FittedLabel::FittedLabel(const QString& text, int height, const QFont& font, QWi
     setFittedText(text);
 }
 
-bool FittedLabel::selectable() const
-{
-    constexpr auto Selectable =
-        Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable;
-    return textInteractionFlags() & Selectable;
-}
-
 void FittedLabel::setFittedText(const QString& text)
 {
-    setText(text);
+    setLabelText(text);
     m_line.reset();
     if (text.isEmpty())
         resize(0, m_height);
-    else if (selectable()) // selectable text is laid out and painted as a document
+    else if (hasTextDocument()) // selectable text is laid out and painted as a document
         resize(sizeHint().width(), m_height);
     else
         resize(layOutLine(text), m_height);
@@ -74,7 +65,8 @@ void FittedLabel::setTabFocusWhileShown(bool on)
 
 int FittedLabel::layOutLine(const QString& text)
 {
-    auto& texts = shapedTexts()[{font(), logicalDpiY()}];
+    // By font alone: the desktop has one logical resolution for all its screens.
+    auto& texts = shapedTexts()[font()];
     auto shaped = texts.find(text);
     if (shaped == texts.end()) {
         // One line, laid out as QLabel lays out plain text; its shapes are kept for painting.
@@ -110,7 +102,7 @@ QPoint FittedLabel::textOrigin() const
 
 void FittedLabel::paintEvent(QPaintEvent* event)
 {
-    if (selectable() || !m_line) {
+    if (hasTextDocument() || !m_line) {
         QLabel::paintEvent(event);
         return;
     }

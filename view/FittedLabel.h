@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLabel>
+#include "FocusableLabel.h"
+
 #include <memory>
 
 class QTextLayout;
@@ -9,7 +10,7 @@ namespace orvella {
 
 // A one-line label that takes the width of its text and keeps its left edge and its height:
 // a longer text grows it to the right.
-class FittedLabel : public QLabel {
+class FittedLabel : public FocusableLabel {
     Q_OBJECT
 
 public:
@@ -29,7 +30,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool selectable() const;
     // Lays the text out, or finds it laid out, and returns the label's width for it.
     int layOutLine(const QString& text);
     QPoint textOrigin() const;

@@ -10,10 +10,10 @@
 namespace orvella {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent)
-    : QLabel(text, parent)
+    : FocusableLabel(parent)
 {
     installAccessibleElements();
-    setTextFormat(Qt::PlainText);
+    setText(text);
     setCursor(handCursor());
     setFocusPolicy(Qt::TabFocus);
 }
@@ -33,7 +33,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         activate();
         return;
     default:
-        QLabel::keyPressEvent(event);
+        FocusableLabel::keyPressEvent(event);
     }
 }
 

@@ -1,11 +1,13 @@
 #include "ReadingPane.h"
 
 #include "FittedLabel.h"
+#include "FocusableLabel.h"
 #include "Look.h"
 #include "PictureBox.h"
 #include "SharedPaletteStyle.h"
 #include "Twips.h"
 
+#include <QMultiHash>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -89,9 +91,8 @@ QLabel* fittedLabel(const PaneElement& e, const QFont& font, QWidget* pane)
 
 // A fixed box: wrapped at word boundaries, lines left-aligned (Wrapped) or centred (LongText);
 // whatever does not fit is cut off by the box.
-QLabel* fixedLabel(const PaneElement& e, QWidget* pane, Qt::Alignment horizontal)
+QLabel* fixedLabel(QLabel* label, const PaneElement& e, Qt::Alignment horizontal)
 {
-    auto* label = new QLabel(pane);
     label->setTextFormat(Qt::PlainText);
     label->setText(textOf(e.text));
     label->setWordWrap(true);
@@ -154,10 +155,12 @@ QWidget* buildElement(const PaneElement& e, QWidget* pane)
         widget = fittedLabel(e, font, pane);
         break;
     case Kind::Wrapped:
-        widget = fixedLabel(e, pane, Qt::AlignLeft);
+        widget = fixedLabel(e.name ? new FocusableLabel(pane) : new QLabel(pane), e, Qt::AlignLeft);
         break;
     case Kind::LongText:
-        widget = fixedLabel(e, pane, Qt::AlignHCenter);
+        // A long text of the reading can be selected with the keys.
+        widget = fixedLabel(e.name ? new FocusableLabel(pane, true) : new QLabel(pane), e,
+                            Qt::AlignHCenter);
         break;
     case Kind::TextBox:
         widget = textBox(e, pane);
@@ -191,8 +194,7 @@ void makeReadable(QWidget* field, Kind kind)
         field->setFocusPolicy(Qt::TabFocus);
         break;
     case Kind::LongText:
-        // Only the keys select: the pointer over the text keeps to the drawing's hover.
-        static_cast<QLabel*>(field)->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+        // A label the keys select in; the pointer over the text keeps to the drawing's hover.
         field->setFocusPolicy(Qt::TabFocus);
         break;
     case Kind::Picture:
@@ -257,15 +259,18 @@ void ReadingPane::labelFieldsByTheirCaptions(
     const auto side = [this](const PaneElement& e) {
         return m_layout.separator && e.top >= m_layout.separator->y;
     };
-    for (const auto& [field, fieldWidget] : built) {
-        if (!field->name)
-            continue;
-        for (const auto& [caption, captionWidget] : built)
-            if (!caption->name && side(*caption) == side(*field) &&
-                textOf(caption->text).trimmed() == textOf(field->what))
-                if (auto* label = qobject_cast<QLabel*>(captionWidget))
-                    label->setBuddy(fieldWidget);
-    }
+    const auto key = [&side](const PaneElement& e, const QString& text) {
+        return std::pair(side(e), text);
+    };
+    QMultiHash<std::pair<bool, QString>, QLabel*> captions;
+    for (const auto& [caption, captionWidget] : built)
+        if (!caption->name)
+            if (auto* label = qobject_cast<QLabel*>(captionWidget))
+                captions.insert(key(*caption, textOf(caption->text).trimmed()), label);
+    for (const auto& [field, fieldWidget] : built)
+        if (field->name)
+            for (QLabel* label : captions.values(key(*field, textOf(field->what))))
+                label->setBuddy(fieldWidget);
 }
 
 QList<QWidget*> ReadingPane::fieldsInScreenOrder() const

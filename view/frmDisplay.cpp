@@ -100,13 +100,15 @@ void frmDisplay::buildTabs()
     m_tabs->setAttribute(Qt::WA_NoMousePropagation);
     for (int i = 0; i < static_cast<int>(ReadingPanes.size()); ++i) {
         auto* pane = new ReadingPane(i, m_tabs);
+        for (QWidget* field : pane->fieldsInScreenOrder())
+            m_fields.insert(field->objectName(), field);
         m_tabs->addTab(pane,
                        QString::fromLatin1(ReadingPanes[static_cast<std::size_t>(i)].tabCaption));
     }
     m_tabs->setCurrentIndex(0);
 
-    m_sphereName = findChild<FittedLabel*>(QStringLiteral("lblSphereName"));
-    m_sphereDesc = findChild<QLabel*>(QStringLiteral("lblSphereDesc"));
+    m_sphereName = qobject_cast<FittedLabel*>(field(QStringLiteral("lblSphereName")));
+    m_sphereDesc = qobject_cast<QLabel*>(field(QStringLiteral("lblSphereDesc")));
 }
 
 void frmDisplay::watchClearingSurfaces()
@@ -158,9 +160,14 @@ QTabWidget* frmDisplay::tabs() const
     return m_tabs;
 }
 
+QWidget* frmDisplay::field(const QString& name) const
+{
+    return m_fields.value(name);
+}
+
 void frmDisplay::setFieldText(const char* fieldName, const QString& text)
 {
-    QWidget* field = findChild<QWidget*>(QString::fromLatin1(fieldName));
+    QWidget* field = this->field(QString::fromLatin1(fieldName));
     if (auto* label = qobject_cast<QLabel*>(field))
         setAnnouncedText(label, text);
     else if (auto* box = qobject_cast<QPlainTextEdit*>(field))
@@ -191,10 +198,10 @@ void frmDisplay::ShowReading(const Reading& reading)
     for (const ReadingTextField& field : ReadingTextFields)
         setFieldText(field.name, reading.*field.member);
     // Someone born on a cusp sees from the sign's dates why this is their sign.
-    if (auto* signName = findChild<QLabel*>(QStringLiteral("lblSunSignName")))
+    if (auto* signName = qobject_cast<QLabel*>(field(QStringLiteral("lblSunSignName"))))
         signName->setToolTip(reading.sunSignPeriod);
     for (const ReadingPictureField& field : ReadingPictureFields)
-        if (auto* box = findChild<PictureBox*>(QString::fromLatin1(field.name)))
+        if (auto* box = qobject_cast<PictureBox*>(this->field(QString::fromLatin1(field.name))))
             box->showPicture(reading.*field.member);
 }
 
@@ -213,7 +220,7 @@ void frmDisplay::ApplyHighlight(const TreeHighlight& highlight)
 
 QString frmDisplay::fieldText(const QString& fieldName) const
 {
-    QWidget* field = findChild<QWidget*>(fieldName);
+    QWidget* field = this->field(fieldName);
     if (auto* label = qobject_cast<QLabel*>(field))
         return label->text();
     if (auto* box = qobject_cast<QPlainTextEdit*>(field))

@@ -3,6 +3,7 @@
 #include "Reading.h"
 #include "TreeHighlight.h"
 
+#include <QHash>
 #include <QSet>
 #include <QWidget>
 
@@ -57,6 +58,7 @@ private:
     void buildTabs();
     void watchClearingSurfaces();
     void buildKeyboardOrder();
+    QWidget* field(const QString& name) const;
     void setFieldText(const char* fieldName, const QString& text);
 
     TreeOfLifeDrawing* m_drawing = nullptr;
@@ -64,6 +66,8 @@ private:
     FittedLabel* m_sphereName = nullptr;
     QLabel* m_sphereDesc = nullptr;
     QSet<const QWidget*> m_clearingSurfaces;
+    // Every field of the three tabs by its name, for filling and reading them.
+    QHash<QString, QWidget*> m_fields;
 };
 
 } // namespace orvella
