@@ -11,8 +11,8 @@
 //     Proceed → Print → close → Back cycles.
 //
 // The program and the plain window run in child processes of this one (the same binary with
-// --child), so that every start-up is a cold one. With --callgrind the children run under
-// valgrind and the figures are instruction counts, which repeat exactly.
+// --child), so that every start-up is that of a fresh process. With --callgrind the children run
+// under valgrind and the figures are instruction counts, which repeat exactly.
 #include "Application.h"
 #include "BirthDateLists.h"
 #include "Dialogs.h"
@@ -612,7 +612,7 @@ int runParent(const Options& options)
     }
 
     const QByteArray last = QByteArray::number(options.cycles);
-    std::printf("Wall time and memory, offscreen 1920×1080; %d cold runs of each program, "
+    std::printf("Wall time and memory, offscreen 1920×1080; %d fresh runs of each program, "
                 "%d cycles of a session\n\n",
                 options.runs, options.cycles);
     header();
