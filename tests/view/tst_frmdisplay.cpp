@@ -771,6 +771,19 @@ void tst_frmDisplay::textBoxesReadOnlyAndScroll()
     QCOMPARE(box->textCursor().selectedText(), reading.txtPathDecs);
     box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
     QCOMPARE(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
+
+    // A long text of the third tab: the keys select in it once the focus reaches it, the
+    // pointer never does.
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    view.tabs()->setCurrentIndex(2);
+    auto* longText = view.findChild<QLabel*>(QStringLiteral("lblSunSignDesc"));
+    longText->setFocus(Qt::TabFocusReason);
+    QVERIFY(longText->hasFocus());
+    QTest::keyClick(longText, Qt::Key_Home, Qt::ShiftModifier);
+    QVERIFY(longText->hasSelectedText());
+    QVERIFY(reading.lblSunSignDesc.contains(longText->selectedText()));
+    QVERIFY(!longText->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
 }
 
 void tst_frmDisplay::tabsSwitchPanes()
