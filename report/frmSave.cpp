@@ -86,6 +86,12 @@ constexpr std::array<ExportEntry, 3> ExportEntries{{
 // A name longer than this is cut in the suggested file name.
 constexpr qsizetype SuggestedNameLength = 60;
 
+// What failed, then why, in an error box.
+void tellFailure(QWidget* parent, const QString& what, const QString& reason)
+{
+    Dialogs::error(parent, what + QLatin1StringView("\n\n") + reason);
+}
+
 QWidget* makeCaption(const Control& control, QWidget* parent)
 {
     auto* caption = new LinkLabel(QString::fromLatin1(control.text), parent);
@@ -273,7 +279,7 @@ void frmSave::cmdSave_Click()
         return;
     QString reason;
     if (!WriteReportFile(path, m_source.birth, &reason))
-        Dialogs::error(this, tr("The reading was not saved.") + QLatin1StringView("\n\n") + reason);
+        tellFailure(this, tr("The reading was not saved."), reason);
 }
 
 QString frmSave::readingTitle() const
@@ -304,8 +310,7 @@ void frmSave::exportReport(ExportFormat format)
         return;
     QString reason;
     if (!ExportReportDocument(*m_box->document(), format, path, readingTitle(), &reason))
-        Dialogs::error(this,
-                       tr("The report was not exported.") + QLatin1StringView("\n\n") + reason);
+        tellFailure(this, tr("The report was not exported."), reason);
 }
 
 void frmSave::cmdPrint_Click()
@@ -317,8 +322,7 @@ void frmSave::cmdPrint_Click()
     if (!Dialogs::print(this, printer, hasSelection))
         return;
     const auto notPrinted = [this](const QString& reason) {
-        Dialogs::error(this,
-                       tr("The report was not printed.") + QLatin1StringView("\n\n") + reason);
+        tellFailure(this, tr("The report was not printed."), reason);
     };
     // The printer may have gone, or stopped, while the dialog was open.
     if (const QString refusal = PrinterRefusal(printer); !refusal.isEmpty()) {
