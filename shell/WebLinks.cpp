@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace orvella {
 
@@ -24,6 +25,15 @@ void addHelpAndDonateMenus(QMainWindow* window, const char* firstSeparator,
     addMenuEntry(help, window, "mnuAbout", "&About Software",
                  [window] { frmAbout::showModal(window); });
     addMenuEntry(bar, window, "mnuDonate", "&Donate", [] { OpenWebPage(WebPages::Donate); });
+
+    // F10 opens the first menu, as on the desktop's other programs; no entry carries it.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), window);
+    f10->setObjectName(QStringLiteral("menuBarKey"));
+    QObject::connect(f10, &QShortcut::activated, bar, [bar] {
+        const QList<QAction*> menus = bar->actions();
+        if (!menus.isEmpty() && bar->isVisible())
+            bar->setActiveAction(menus.first());
+    });
 }
 
 BrandBanners addBrandBanners(QWidget* strip, const QRect& geometry)

@@ -4,6 +4,7 @@
 #include "BirthDateLists.h"
 #include "BirthInputRules.h"
 #include "CoBrand.h"
+#include "DateList.h"
 #include "Dialogs.h"
 #include "KnowledgeTexts.h"
 #include "LinkLabel.h"
@@ -94,15 +95,11 @@ QWidget* panel(QWidget* parent, const QRect& geometry, const QColor& background)
     return widget;
 }
 
-// A date list, named by its caption. On Linux a list's accessible name is its current entry:
-// screen readers take the caption from the label relation, which the caption's buddy gives.
+// A date list, named by its caption, which a screen reader speaks with the list's entry.
 QComboBox* dateList(QWidget* parent, const char* name, const char* caption, const QRect& geometry)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new DateList(QLatin1StringView(caption), parent);
     list->setObjectName(QLatin1StringView(name));
-    list->setAccessibleName(QLatin1StringView(caption));
-    if (auto* label = parent->findChild<QLabel*>(QLatin1StringView(captionLabel(caption))))
-        label->setBuddy(list);
     list->setGeometry(geometry);
     list->setFont(verdana(8.25, true));
     list->setMaxVisibleItems(16);
@@ -166,21 +163,8 @@ void frmMain::buildControls()
         return client;
     };
 
-    for (const LabelRow& row : Labels) {
-        QWidget* parent = containerOf(row.container);
-        QLabel* label = nullptr;
-        if (row.text) {
-            label = new QLabel(text(row.text), parent);
-        } else {
-            auto* link =
-                new LinkLabel(QStringLiteral("Join the Orvella forum at %1 and share your reading")
-                                  .arg(SiteAddress),
-                              parent);
-            connect(link, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::Home); });
-            label = link;
-        }
+    const auto place = [](auto* label, const LabelRow& row) {
         label->setObjectName(QLatin1StringView(row.name));
-        label->setTextFormat(Qt::PlainText);
         label->setFont(verdana(row.pointSize, true, !row.text));
         label->setAlignment(row.alignment);
         label->setWordWrap(row.width > 0);
@@ -190,6 +174,22 @@ void frmMain::buildControls()
         } else {
             label->move(twipsPoint(row.left, row.top));
             label->adjustSize();
+        }
+    };
+    for (const LabelRow& row : Labels) {
+        QWidget* parent = containerOf(row.container);
+        if (row.text) {
+            auto* label = new QLabel(parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setText(text(row.text));
+            place(label, row);
+        } else {
+            auto* link =
+                new LinkLabel(QStringLiteral("Join the Orvella forum at %1 and share your reading")
+                                  .arg(SiteAddress),
+                              parent);
+            connect(link, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::Home); });
+            place(link, row);
         }
     }
 

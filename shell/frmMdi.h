@@ -61,7 +61,7 @@ private:
     QWidget* m_canvas = nullptr;     // inside it: never smaller than the reading view
     QWidget* m_buttonStrip = nullptr;
     frmDisplay* m_display = nullptr;
-    QLabel* m_lblVeldaneBanner = nullptr;
+    QWidget* m_lblVeldaneBanner = nullptr;
     QLabel* m_lblSoftwareName = nullptr;
     QPushButton* m_cmdPrint = nullptr;
     QPushButton* m_cmdBack = nullptr;

@@ -1,86 +1,54 @@
 #include "AccessibleElements.h"
 
+#include "CaptionedFrame.h"
+#include "DateList.h"
 #include "DrawingCircle.h"
 #include "DrawingLine.h"
-#include "FittedLabel.h"
-#include "FocusableLabel.h"
 #include "KnowledgeTexts.h"
 #include "LinkLabel.h"
 #include "PictureBox.h"
-#include "ReadingPane.h"
+#include "ReadingTabs.h"
 #include "SphereCaption.h"
+#include "TextField.h"
 #include "TreeOfLifeDrawing.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
-#include <QLabel>
+#include <QCoreApplication>
+#include <QHash>
+#include <QPointer>
+#include <QStackedWidget>
 #include <QWindow>
 
 namespace orvella {
 
 namespace {
 
-bool isKeySelectable(const QLabel* label)
-{
-    const auto* focusable = qobject_cast<const FocusableLabel*>(label);
-    return focusable && focusable->selectableByKeys();
-}
-
-// A label of a reading pane: a field, named by its caption with its shown value as its text,
-// or a static caption, whose text is its name. Qt resolves an interface as soon as a label
-// gets its first text, during construction: the pane it is built on is what is known then.
-class FieldAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+// The text interface over a text that the widget shows, with its lines as the widget lays
+// them out. Shared by the fields and the date lists.
+class ShownText : public QAccessibleTextInterface {
 public:
-    explicit FieldAccessible(QLabel* label)
-        : QAccessibleWidget(label, QAccessible::StaticText)
-    {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Value)
-            return shown();
-        return QAccessibleWidget::text(t);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.readOnly = true;
-        s.selectableText = label()->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard) ||
-                           isKeySelectable(label());
-        return s;
-    }
-
-    // QAccessibleTextInterface
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override
     {
         *startOffset = *endOffset = 0;
-        if (selectionIndex == 0 && label()->hasSelectedText()) {
-            *startOffset = label()->selectionStart();
-            *endOffset = *startOffset + static_cast<int>(label()->selectedText().size());
-        }
+        if (selectionIndex == 0)
+            selected(startOffset, endOffset);
     }
-    int selectionCount() const override { return label()->hasSelectedText() ? 1 : 0; }
+    int selectionCount() const override
+    {
+        int start = 0;
+        int end = 0;
+        selected(&start, &end);
+        return start != end ? 1 : 0;
+    }
     void addSelection(int startOffset, int endOffset) override
     {
         setSelection(0, startOffset, endOffset);
     }
-    void removeSelection(int) override { label()->setSelection(0, 0); }
-    void setSelection(int, int startOffset, int endOffset) override
-    {
-        label()->setSelection(startOffset, endOffset - startOffset);
-    }
-    int cursorPosition() const override
-    {
-        return label()->hasSelectedText() ? label()->selectionStart() : 0;
-    }
+    void removeSelection(int) override { setSelection(0, 0, 0); }
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
     QString text(int startOffset, int endOffset) const override
     {
@@ -97,9 +65,107 @@ public:
         return {};
     }
 
+protected:
+    virtual QString shown() const = 0;
+    virtual void selected(int* start, int* end) const
+    {
+        *start = 0;
+        *end = 0;
+    }
+};
+
+QString joined(const QStringList& parts)
+{
+    QStringList said = parts;
+    said.removeAll(QString());
+    return said.join(QStringLiteral(", "));
+}
+
+// Text of the program's own: a field of the reading, a static caption, a label on the
+// drawing. A field (a Tab stop) is named by its caption, its value and what its tooltip
+// adds ("Sun sign, Capricorn, December 21 – January 19"), so that a screen reader speaks
+// caption and value together, once each; its text is the value alone. A caption's name is
+// its text.
+class TextFieldAccessible : public QAccessibleWidget, public ShownText {
+public:
+    explicit TextFieldAccessible(TextField* field)
+        : QAccessibleWidget(field, QAccessible::StaticText)
+    {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name:
+            if (field()->isTabStopWhileShown())
+                return joined({field()->accessibleName(), field()->text(), field()->toolTip()});
+            return field()->accessibleName().isEmpty() ? field()->text()
+                                                       : field()->accessibleName();
+        case QAccessible::Value:
+            return field()->text();
+        case QAccessible::Description:
+            return field()->accessibleDescription();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.selectableText = field()->isSelectableByKeys();
+        return s;
+    }
+
+    // QAccessibleTextInterface, beyond the shown text
+    void setSelection(int, int startOffset, int endOffset) override
+    {
+        field()->setSelection(startOffset, endOffset - startOffset);
+    }
+    int cursorPosition() const override { return field()->cursorPosition(); }
+    void setCursorPosition(int position) override { field()->setCursorPosition(position); }
+    QRect characterRect(int offset) const override
+    {
+        const QRect local = field()->characterRect(offset);
+        return local.isNull() ? local : QRect(field()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        return field()->positionAt(field()->mapFromGlobal(point));
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                         int* endOffset) const override
+    {
+        // A line is a line as the field shows it, not a paragraph.
+        if (boundary == QAccessible::LineBoundary) {
+            const auto [start, end] = field()->lineAround(offset);
+            *startOffset = start;
+            *endOffset = end;
+            return shown().mid(start, end - start);
+        }
+        return QAccessibleTextInterface::textAtOffset(offset, boundary, startOffset, endOffset);
+    }
+
+protected:
+    QString shown() const override { return field()->text(); }
+    void selected(int* start, int* end) const override
+    {
+        *start = *end = 0;
+        if (field()->hasSelectedText()) {
+            *start = field()->selectionStart();
+            *end = *start + static_cast<int>(field()->selectedText().size());
+        }
+    }
+
 private:
-    QLabel* label() const { return static_cast<QLabel*>(object()); }
-    QString shown() const { return label()->text(); }
+    TextField* field() const { return static_cast<TextField*>(object()); }
 };
 
 // A picture of the reading: named by what it shows, described by the field it fills.
@@ -120,11 +186,8 @@ public:
     {
         if (t == QAccessible::Name && !box()->shows().isEmpty())
             return box()->shows();
-        if (t == QAccessible::Description) {
-            QStringList about{box()->accessibleName(), box()->accessibleDescription()};
-            about.removeAll(QString());
-            return about.join(QStringLiteral(", "));
-        }
+        if (t == QAccessible::Description)
+            return joined({box()->accessibleName(), box()->accessibleDescription()});
         return QAccessibleWidget::text(t);
     }
 
@@ -173,12 +236,168 @@ private:
     LinkLabel* link() const { return static_cast<LinkLabel*>(object()); }
 };
 
+// A widget that only holds others: not spoken on the way into what it holds. The tab
+// control's stack of panes and the frame around the Tree of Life are such.
+class HolderAccessible : public QAccessibleWidget {
+public:
+    explicit HolderAccessible(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Client)
+    {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name || t == QAccessible::Description ? QString()
+                                                                       : QAccessibleWidget::text(t);
+    }
+};
+
+// One entry of a date list: the item a screen reader hears when the list moves to it.
+class DateEntryAccessible : public QAccessibleInterface {
+public:
+    DateEntryAccessible(DateList* list, int index)
+        : m_list(list)
+        , m_index(index)
+    {}
+
+    bool isValid() const override { return m_list && m_index < m_list->count(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_list ? m_list->window()->windowHandle() : nullptr; }
+    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation) const override
+    {
+        return {};
+    }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_list.data());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name && m_list ? m_list->itemText(m_index) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        return m_list ? QRect(m_list->mapToGlobal(QPoint(0, 0)), m_list->size()) : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        const bool current = m_list && m_list->currentIndex() == m_index;
+        s.invisible = !current;
+        s.selectable = true;
+        s.selected = current;
+        s.focusable = true;
+        s.focused = current && m_list->hasFocus();
+        return s;
+    }
+
+private:
+    QPointer<DateList> m_list;
+    int m_index;
+};
+
+// A date list: named by its caption, its text the entry it shows, its entries its children.
+class DateListAccessible : public QAccessibleWidget, public ShownText {
+public:
+    explicit DateListAccessible(DateList* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    {}
+
+    ~DateListAccessible() override
+    {
+        for (const QAccessible::Id id : std::as_const(m_entries))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+
+    int childCount() const override { return list()->count(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= list()->count())
+            return nullptr;
+        auto kept = m_entries.constFind(index);
+        if (kept != m_entries.constEnd())
+            return QAccessible::accessibleInterface(*kept);
+        auto* entry = new DateEntryAccessible(list(), index);
+        m_entries.insert(index, QAccessible::registerAccessibleInterface(entry));
+        return entry;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (auto it = m_entries.constBegin(); it != m_entries.constEnd(); ++it)
+            if (QAccessible::accessibleInterface(it.value()) == child)
+                return it.key();
+        return -1;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return list()->hasFocus() ? child(list()->currentIndex()) : nullptr;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = list()->view() && list()->view()->isVisible();
+        s.collapsed = !s.expanded;
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == showMenuAction())
+            list()->showPopup();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+protected:
+    QString shown() const override { return list()->currentText(); }
+
+private:
+    DateList* list() const { return static_cast<DateList*>(object()); }
+
+    mutable QHash<int, QAccessible::Id> m_entries;
+};
+
 TreeOfLifeDrawing* drawingOf(const QObject* part)
 {
     return part ? qobject_cast<TreeOfLifeDrawing*>(part->parent()) : nullptr;
 }
 
-// A sphere of the Tree of Life, through its caption, whose box is the sphere's area.
+QString highlightedIn(const QString& name, bool highlighted)
+{
+    return highlighted
+               ? QCoreApplication::translate("TreeOfLifeDrawing", "%1, highlighted").arg(name)
+               : name;
+}
+
+// A sphere of the Tree of Life, through its caption, whose box is the sphere's area: its
+// number and name, whether this reading highlights it, and its explanation.
 class SphereAccessible : public QAccessibleWidget {
 public:
     explicit SphereAccessible(SphereCaption* caption)
@@ -189,7 +408,7 @@ public:
     {
         switch (t) {
         case QAccessible::Name:
-            return caption()->accessibleName();
+            return highlightedIn(caption()->accessibleName(), highlighted());
         case QAccessible::Description:
             return TheKnowledgeTexts().sphere(static_cast<SphereIndex>(caption()->sphereIndex()));
         default:
@@ -203,17 +422,24 @@ public:
         const TreeOfLifeDrawing* drawing = drawingOf(caption());
         s.focusable = true;
         if (drawing) {
-            s.focused = drawing->hasFocus() && drawing->ringSphere() == caption()->sphereIndex();
-            s.selected = drawing->isHighlighted(drawing->circle(caption()->sphereIndex()));
+            s.focused = drawing->hasFocus() && !drawing->focusedPath() &&
+                        drawing->ringSphere() == caption()->sphereIndex();
+            s.selected = highlighted();
         }
         return s;
     }
 
 private:
     SphereCaption* caption() const { return static_cast<SphereCaption*>(object()); }
+    bool highlighted() const
+    {
+        const TreeOfLifeDrawing* drawing = drawingOf(caption());
+        return drawing && drawing->isHighlighted(drawing->circle(caption()->sphereIndex()));
+    }
 };
 
-// A path line of the Tree of Life: painted only, so an object of its own here.
+// A path line of the Tree of Life: painted only, so an object of its own here. Its name says
+// whether this reading highlights it; its description gives its card and its letter.
 class PathAccessible : public QAccessibleObject {
 public:
     explicit PathAccessible(DrawingLine* line)
@@ -241,7 +467,7 @@ public:
             return {};
         switch (t) {
         case QAccessible::Name:
-            return tree->pathTitle(line());
+            return highlightedIn(tree->pathTitle(line()), tree->isHighlighted(line()));
         case QAccessible::Description:
             return tree->pathDescription(line());
         default:
@@ -255,6 +481,8 @@ public:
         const TreeOfLifeDrawing* tree = drawing();
         s.invisible = !tree || !tree->isVisible();
         s.selected = tree && tree->isHighlighted(line());
+        s.focusable = tree && tree->isHighlighted(line());
+        s.focused = tree && tree->hasFocus() && tree->focusedPath() == line();
         return s;
     }
 
@@ -272,12 +500,12 @@ private:
     TreeOfLifeDrawing* drawing() const { return drawingOf(object()); }
 };
 
-// The drawing: its spheres in the order the ring visits them, then its paths, then its
-// other labels (the paths' names and the shown card caption).
+// The drawing, a chart: its spheres in the order the ring visits them, then its paths, then
+// its other labels (the paths' names and the shown card caption).
 class DrawingAccessible : public QAccessibleWidget {
 public:
     explicit DrawingAccessible(TreeOfLifeDrawing* drawing)
-        : QAccessibleWidget(drawing, QAccessible::Canvas)
+        : QAccessibleWidget(drawing, QAccessible::Chart)
     {}
 
     int childCount() const override { return static_cast<int>(parts().size()); }
@@ -294,9 +522,12 @@ public:
     QAccessibleInterface* focusChild() const override
     {
         const TreeOfLifeDrawing* tree = drawing();
-        if (tree->hasFocus())
-            if (SphereCaption* caption = tree->sphereCaption(tree->ringSphere()))
-                return QAccessible::queryAccessibleInterface(caption);
+        if (!tree->hasFocus())
+            return nullptr;
+        if (DrawingLine* path = tree->focusedPath())
+            return QAccessible::queryAccessibleInterface(path);
+        if (SphereCaption* caption = tree->sphereCaption(tree->ringSphere()))
+            return QAccessible::queryAccessibleInterface(caption);
         return nullptr;
     }
 
@@ -332,6 +563,9 @@ QAccessibleInterface* elementFactory(const QString& className, QObject* object)
     }
     if (!object->isWidgetType())
         return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1StringView("orvella::TextField"))
+        return new TextFieldAccessible(static_cast<TextField*>(object));
     if (className == QLatin1StringView("orvella::TreeOfLifeDrawing"))
         return new DrawingAccessible(static_cast<TreeOfLifeDrawing*>(object));
     if (className == QLatin1StringView("orvella::SphereCaption"))
@@ -340,9 +574,12 @@ QAccessibleInterface* elementFactory(const QString& className, QObject* object)
         return new PictureAccessible(static_cast<PictureBox*>(object));
     if (className == QLatin1StringView("orvella::LinkLabel"))
         return new LinkAccessible(static_cast<LinkLabel*>(object));
-    if (className == QLatin1StringView("QLabel") &&
-        qobject_cast<ReadingPane*>(static_cast<QWidget*>(object)->parentWidget()))
-        return new FieldAccessible(static_cast<QLabel*>(object));
+    if (className == QLatin1StringView("orvella::DateList"))
+        return new DateListAccessible(static_cast<DateList*>(object));
+    if (className == QLatin1StringView("orvella::CaptionedFrame") ||
+        (className == QLatin1StringView("QStackedWidget") &&
+         qobject_cast<ReadingTabs*>(widget->parentWidget())))
+        return new HolderAccessible(widget);
     return nullptr;
 }
 
@@ -357,18 +594,14 @@ void installAccessibleElements()
     Q_UNUSED(installed);
 }
 
-void setAnnouncedText(QLabel* label, const QString& text)
+void announceCurrentEntry(QComboBox* list)
 {
-    const QString before = label->text();
-    if (auto* fitted = qobject_cast<FittedLabel*>(label))
-        fitted->setFittedText(text);
-    else if (auto* focusable = qobject_cast<FocusableLabel*>(label))
-        focusable->setLabelText(text);
-    else
-        label->setText(text);
-    if (before != text && QAccessible::isActive()) {
-        QAccessibleTextUpdateEvent update(label, 0, before, text);
-        QAccessible::updateAccessibility(&update);
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
+    if (QAccessibleInterface* entry = iface ? iface->child(list->currentIndex()) : nullptr) {
+        QAccessibleEvent focus(entry, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
     }
 }
 

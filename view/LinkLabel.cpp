@@ -10,10 +10,9 @@
 namespace orvella {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent)
-    : FocusableLabel(parent)
+    : TextField(text, parent)
 {
     installAccessibleElements();
-    setText(text);
     setCursor(handCursor());
     setFocusPolicy(Qt::TabFocus);
 }
@@ -33,13 +32,13 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         activate();
         return;
     default:
-        FocusableLabel::keyPressEvent(event);
+        TextField::keyPressEvent(event);
     }
 }
 
 void LinkLabel::paintEvent(QPaintEvent* event)
 {
-    QLabel::paintEvent(event);
+    TextField::paintEvent(event);
     if (!hasFocus())
         return;
     QPainter painter(this);
@@ -51,7 +50,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     // The click is the label's own: it does not go on to the strip or window behind it.
     if (event->button() != Qt::LeftButton) {
-        QLabel::mouseReleaseEvent(event);
+        TextField::mouseReleaseEvent(event);
         return;
     }
     event->accept();

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "FocusableLabel.h"
+#include "TextField.h"
 
 namespace orvella {
 
 // A label that works as a link: it shows the hand pointer and reports a left click. Tab
 // reaches it (a click does not focus it), Enter or Space opens it like the click, and while it
 // has the focus a frame in its text colour marks it.
-class LinkLabel : public FocusableLabel {
+class LinkLabel : public TextField {
     Q_OBJECT
 
 public:

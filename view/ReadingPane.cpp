@@ -1,13 +1,11 @@
 #include "ReadingPane.h"
 
-#include "FittedLabel.h"
-#include "FocusableLabel.h"
 #include "Look.h"
 #include "PictureBox.h"
 #include "SharedPaletteStyle.h"
+#include "TextField.h"
 #include "Twips.h"
 
-#include <QMultiHash>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -82,22 +80,27 @@ QString textOf(const char* text)
     return text ? QString::fromUtf8(text) : QString();
 }
 
-QLabel* fittedLabel(const PaneElement& e, const QFont& font, QWidget* pane)
+TextField* fittedLabel(const PaneElement& e, const QFont& font, QWidget* pane)
 {
-    auto* label = new FittedLabel(textOf(e.text), twips(e.height), font, pane);
+    auto* label = new TextField(pane);
+    label->setFont(font); // measured once, in the font it is shown in
+    label->fitToText(twips(e.height));
+    label->setText(textOf(e.text));
     label->move(twipsPoint(e.left, e.top));
     return label;
 }
 
 // A fixed box: wrapped at word boundaries, lines left-aligned (Wrapped) or centred (LongText);
 // whatever does not fit is cut off by the box.
-QLabel* fixedLabel(QLabel* label, const PaneElement& e, Qt::Alignment horizontal)
+TextField* fixedLabel(const PaneElement& e, const QFont& font, Qt::Alignment horizontal,
+                      QWidget* pane)
 {
-    label->setTextFormat(Qt::PlainText);
-    label->setText(textOf(e.text));
+    auto* label = new TextField(pane);
+    label->setFont(font);
     label->setWordWrap(true);
     label->setAlignment(horizontal | Qt::AlignTop);
     label->setGeometry(twipsRect(e.left, e.top, e.width, e.height));
+    label->setText(textOf(e.text));
     return label;
 }
 
@@ -155,12 +158,10 @@ QWidget* buildElement(const PaneElement& e, QWidget* pane)
         widget = fittedLabel(e, font, pane);
         break;
     case Kind::Wrapped:
-        widget = fixedLabel(e.name ? new FocusableLabel(pane) : new QLabel(pane), e, Qt::AlignLeft);
+        widget = fixedLabel(e, font, Qt::AlignLeft, pane);
         break;
     case Kind::LongText:
-        // A long text of the reading can be selected with the keys.
-        widget = fixedLabel(e.name ? new FocusableLabel(pane, true) : new QLabel(pane), e,
-                            Qt::AlignHCenter);
+        widget = fixedLabel(e, font, Qt::AlignHCenter, pane);
         break;
     case Kind::TextBox:
         widget = textBox(e, pane);
@@ -170,32 +171,29 @@ QWidget* buildElement(const PaneElement& e, QWidget* pane)
         widget = pictureBox(e, pane);
         break;
     }
-    if (look.kind != Kind::Picture) {
-        if (look.kind != Kind::Fitted)
-            widget->setFont(font);
-        if (look.kind != Kind::TextBox)
-            setColors(widget, look.color);
-    }
+    if (look.kind == Kind::TextBox)
+        widget->setFont(font);
+    else if (look.kind != Kind::Picture)
+        setColors(widget, look.color);
     // Only the clearing surfaces of the drawing's hover react to the pointer; every other
     // element takes a movement itself, so it never reaches the pane behind it.
     widget->setAttribute(Qt::WA_NoMousePropagation);
     return widget;
 }
 
-// A field reachable by the keyboard and readable by assistive technology: a label's text is
-// its value, a long text can be selected with the keys, a text box is reachable as it is.
+// A field reachable by the keyboard and readable by assistive technology: a label is a Tab
+// stop while it shows a value, a long text can be selected with the keys, a text box is
+// reachable as it is.
 void makeReadable(QWidget* field, Kind kind)
 {
     switch (kind) {
     case Kind::Fitted:
-        static_cast<FittedLabel*>(field)->setTabFocusWhileShown(true);
-        break;
     case Kind::Wrapped:
-        field->setFocusPolicy(Qt::TabFocus);
+        static_cast<TextField*>(field)->setTabStopWhileShown(true);
         break;
     case Kind::LongText:
-        // A label the keys select in; the pointer over the text keeps to the drawing's hover.
-        field->setFocusPolicy(Qt::TabFocus);
+        static_cast<TextField*>(field)->setTabStopWhileShown(true);
+        static_cast<TextField*>(field)->setSelectableByKeys(true);
         break;
     case Kind::Picture:
         field->setFocusPolicy(Qt::TabFocus);
@@ -226,16 +224,11 @@ ReadingPane::ReadingPane(int paneIndex, QWidget* parent)
         captionNumber += captionCount(ReadingPanes.at(static_cast<std::size_t>(i)).elements);
 
     std::vector<std::pair<QPoint, QWidget*>> fields;
-    std::vector<std::pair<const PaneElement*, QWidget*>> built;
     for (const PaneElement& e : m_layout.elements) {
         QWidget* widget = buildElement(e, this);
-        built.emplace_back(&e, widget);
         if (e.name) {
             widget->setObjectName(QString::fromLatin1(e.name));
             widget->setAccessibleName(textOf(e.what));
-            if (const auto& line = m_layout.separator)
-                widget->setAccessibleDescription(
-                    textOf(e.top < line->y ? line->above : line->below));
             makeReadable(widget, lookOf(e.style).kind);
             fields.emplace_back(QPoint(e.left, e.top), widget);
         } else {
@@ -243,34 +236,11 @@ ReadingPane::ReadingPane(int paneIndex, QWidget* parent)
             widget->setAccessibleName(textOf(e.text).trimmed());
         }
     }
-    labelFieldsByTheirCaptions(built);
     std::stable_sort(fields.begin(), fields.end(), [](const auto& a, const auto& b) {
         return std::pair(a.first.y(), a.first.x()) < std::pair(b.first.y(), b.first.x());
     });
     for (const auto& field : fields)
         m_fieldsInScreenOrder << field.second;
-}
-
-void ReadingPane::labelFieldsByTheirCaptions(
-    const std::vector<std::pair<const PaneElement*, QWidget*>>& built)
-{
-    // A caption is the buddy of the field it names, on the same side of the dividing line:
-    // assistive technology then reports the field as labelled by it.
-    const auto side = [this](const PaneElement& e) {
-        return m_layout.separator && e.top >= m_layout.separator->y;
-    };
-    const auto key = [&side](const PaneElement& e, const QString& text) {
-        return std::pair(side(e), text);
-    };
-    QMultiHash<std::pair<bool, QString>, QLabel*> captions;
-    for (const auto& [caption, captionWidget] : built)
-        if (!caption->name)
-            if (auto* label = qobject_cast<QLabel*>(captionWidget))
-                captions.insert(key(*caption, textOf(caption->text).trimmed()), label);
-    for (const auto& [field, fieldWidget] : built)
-        if (field->name)
-            for (QLabel* label : captions.values(key(*field, textOf(field->what))))
-                label->setBuddy(fieldWidget);
 }
 
 QList<QWidget*> ReadingPane::fieldsInScreenOrder() const

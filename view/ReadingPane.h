@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QWidget>
-#include <utility>
 #include <vector>
 
 namespace orvella {
@@ -13,9 +12,9 @@ namespace orvella {
 // the dark background, the line that divides it and every caption and field at its place.
 // Static captions are named Label1, Label2, … in table order across the three panes.
 //
-// Every field can take the keyboard's focus from Tab and tells assistive technology its
-// caption as its name and its value as its text; a field on a pane divided by a line also
-// says which part it belongs to.
+// Every field that shows something can take the keyboard's focus from Tab and tells assistive
+// technology its caption with its value; where captions repeat on a pane, the caption also
+// says which sphere it belongs to.
 class ReadingPane : public QWidget {
     Q_OBJECT
 
@@ -30,9 +29,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void
-    labelFieldsByTheirCaptions(const std::vector<std::pair<const PaneElement*, QWidget*>>& built);
-
     const PaneLayout& m_layout;
     QList<QWidget*> m_fieldsInScreenOrder;
 };

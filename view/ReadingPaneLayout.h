@@ -37,16 +37,14 @@ struct PaneElement {
     PaneStyle style;
     int left, top, width, height;
     const char* text = ""; // the caption, or the field's content before a reading fills it
-    const char* what = ""; // a field's caption, its accessible name (a picture's description)
+    // What a screen reader names the field by, before its value: its caption, and on a pane
+    // where captions repeat, the sphere it belongs to (a picture: what it is the picture of).
+    const char* what = "";
     PictureRef picture = {};
 };
 
 struct PaneSeparator {
     int y, fromX, toX; // twips; a one-pixel line across the pane
-    // What the fields above and below the line are about, for assistive technology: the
-    // captions repeat on both sides.
-    const char* above;
-    const char* below;
 };
 
 // The tables of the three panes, in the order the rows run from top to bottom.
@@ -58,77 +56,79 @@ inline constexpr PictureRef JusticeCard{PictureListId::IMGPathsCard, 2};
 inline constexpr PictureRef AnsuzStone{PictureListId::IMGStone, 11};
 
 // Tab 0: sphere one above the separator, sphere two below it.
-inline constexpr PaneSeparator picSplitSeparator{3885, 0, 8400, "Sphere one", "Sphere two"};
+inline constexpr PaneSeparator picSplitSeparator{3885, 0, 8400};
 
 inline constexpr auto picSplitElements = std::to_array<PaneElement>({
     {nullptr, Caption, 120, 0, 0, 195, "Tarot Cards Associated With Sephiroths"},
     {"lbSephirothSOneCardName", CardName, 4080, 0, 0, 240, "lblPathsCardName",
-     "Tarot Cards Associated With Sephiroths"},
-    {"txtOneSephriothCardDesc", TextBox, 120, 260, 5775, 720, "", "About the card"},
-    {"PicOneSephirothsCard", Picture, 6600, 480, 1740, 2280, "", "Picture of the card",
+     "First sphere, Tarot Cards Associated With Sephiroths"},
+    {"txtOneSephriothCardDesc", TextBox, 120, 260, 5775, 720, "", "First sphere, About the card"},
+    {"PicOneSephirothsCard", Picture, 6600, 480, 1740, 2280, "", "Card of the first sphere",
      JusticeCard},
     {nullptr, Caption, 540, 1005, 0, 195, "Sphere Sign"},
     {nullptr, Caption, 2760, 1005, 0, 195, "Position In Tree Of Life"},
     {nullptr, Caption, 5400, 1005, 0, 195, "Color "},
-    {"lblOneSphereSign", Value, 450, 1245, 0, 195, "lblSphereSign", "Sphere Sign"},
+    {"lblOneSphereSign", Value, 450, 1245, 0, 195, "lblSphereSign", "First sphere, Sphere Sign"},
     {"lblOnePositionInTreeOfLife", Value, 2760, 1245, 0, 195, "lblPositionInTreeOfLife",
-     "Position In Tree Of Life"},
-    {"lblOneColor", Value, 5280, 1245, 0, 195, "lblColor", "Color"},
+     "First sphere, Position In Tree Of Life"},
+    {"lblOneColor", Value, 5280, 1245, 0, 195, "lblColor", "First sphere, Color"},
     {nullptr, Caption, 630, 1485, 0, 195, "Archangel"},
     {nullptr, Caption, 3360, 1485, 0, 195, "Lucky Day"},
-    {"lblOneArchangel", Value, 510, 1725, 0, 195, "lblArchangel", "Archangel"},
-    {"lblOneLuckyDay", Value, 3360, 1725, 0, 195, "lblLuckyDay", "Lucky Day"},
+    {"lblOneArchangel", Value, 510, 1725, 0, 195, "lblArchangel", "First sphere, Archangel"},
+    {"lblOneLuckyDay", Value, 3360, 1725, 0, 195, "lblLuckyDay", "First sphere, Lucky Day"},
     {nullptr, Caption, 855, 1965, 0, 195, "Wood"},
     {nullptr, Caption, 3600, 1965, 0, 195, "Metal"},
-    {"lblOneWood", Value, 735, 2205, 0, 195, "lblWood", "Wood"},
-    {"lblOneMetal", Value, 3480, 2205, 0, 195, "lblMetal", "Metal"},
+    {"lblOneWood", Value, 735, 2205, 0, 195, "lblWood", "First sphere, Wood"},
+    {"lblOneMetal", Value, 3480, 2205, 0, 195, "lblMetal", "First sphere, Metal"},
     {nullptr, Caption, 375, 2445, 0, 195, "Planetary Ruler"},
     {nullptr, Caption, 3480, 2445, 0, 195, "Keyword"},
-    {"lblOnePlanetaryRuler", Value, 285, 2700, 0, 195, "lblPlanetaryRuler", "Planetary Ruler"},
+    {"lblOnePlanetaryRuler", Value, 285, 2700, 0, 195, "lblPlanetaryRuler",
+     "First sphere, Planetary Ruler"},
     {"lblOneKeyword", Value, 2160, 2700, 0, 195, "Splendour, Truthfulness, Communication",
-     "Keyword"},
-    {"lblOneSphereHead", SphereHead, 2400, 2880, 0, 240, "SphereOne", "Sphere"},
+     "First sphere, Keyword"},
+    {"lblOneSphereHead", SphereHead, 2400, 2880, 0, 240, "SphereOne", "First sphere"},
     {nullptr, CaptionLarge, 5955, 2880, 0, 240, "About Your Archangel"},
-    {"txtOneSphereDesc", TextBox, 120, 3120, 5775, 735, "", "About the sphere"},
-    {"txtOneAngelDesc", TextBox, 6000, 3120, 2295, 735, "", "About Your Archangel"},
+    {"txtOneSphereDesc", TextBox, 120, 3120, 5775, 735, "", "First sphere, About the sphere"},
+    {"txtOneAngelDesc", TextBox, 6000, 3120, 2295, 735, "", "First sphere, About Your Archangel"},
     {nullptr, Caption, 120, 3960, 0, 195, "Tarot Cards Associated With The Sephiroths"},
     {"lbSephirothSTwoCardName", CardName, 4560, 3960, 0, 240, "lblPathsCardName",
-     "Tarot Cards Associated With The Sephiroths"},
-    {"txtTwoSephriothCardDesc", TextBox, 120, 4200, 5775, 735, "", "About the card"},
-    {"PicTwoSephirothsCard", Picture, 6600, 4440, 1740, 2280, "", "Picture of the card",
+     "Second sphere, Tarot Cards Associated With The Sephiroths"},
+    {"txtTwoSephriothCardDesc", TextBox, 120, 4200, 5775, 735, "", "Second sphere, About the card"},
+    {"PicTwoSephirothsCard", Picture, 6600, 4440, 1740, 2280, "", "Card of the second sphere",
      JusticeCard},
     {nullptr, Caption, 540, 4965, 0, 195, "Sphere Sign"},
     {nullptr, Caption, 2880, 4965, 0, 195, "Position In Tree Of Life"},
     {nullptr, Caption, 5640, 4965, 0, 195, "Color "},
-    {"lblTwoSphereSign", Value, 450, 5175, 0, 195, "lblSphereSign", "Sphere Sign"},
+    {"lblTwoSphereSign", Value, 450, 5175, 0, 195, "lblSphereSign", "Second sphere, Sphere Sign"},
     {"lblTwoPositionInTreeOfLife", Value, 2880, 5175, 0, 195, "lblPositionInTreeOfLife",
-     "Position In Tree Of Life"},
-    {"lblTwoColor", Value, 5520, 5175, 0, 195, "lblColor", "Color"},
+     "Second sphere, Position In Tree Of Life"},
+    {"lblTwoColor", Value, 5520, 5175, 0, 195, "lblColor", "Second sphere, Color"},
     {nullptr, Caption, 570, 5400, 0, 195, "Archangel"},
     {nullptr, Caption, 3510, 5400, 0, 195, "Lucky Day"},
-    {"lblTwoArchangel", Value, 450, 5625, 0, 195, "lblArchangel", "Archangel"},
-    {"lblTwoLuckyDay", Value, 3420, 5625, 0, 195, "lblLuckyDay", "Lucky Day"},
+    {"lblTwoArchangel", Value, 450, 5625, 0, 195, "lblArchangel", "Second sphere, Archangel"},
+    {"lblTwoLuckyDay", Value, 3420, 5625, 0, 195, "lblLuckyDay", "Second sphere, Lucky Day"},
     {nullptr, Caption, 795, 5850, 0, 195, "Wood"},
     {nullptr, Caption, 3750, 5850, 0, 195, "Metal"},
-    {"lblTwoWood", Value, 675, 6075, 0, 195, "lblWood", "Wood"},
-    {"lblTwoMetal", Value, 3630, 6075, 0, 195, "lblMetal", "Metal"},
+    {"lblTwoWood", Value, 675, 6075, 0, 195, "lblWood", "Second sphere, Wood"},
+    {"lblTwoMetal", Value, 3630, 6075, 0, 195, "lblMetal", "Second sphere, Metal"},
     {nullptr, Caption, 315, 6285, 0, 195, "Planetary Ruler"},
     {nullptr, Caption, 3585, 6285, 0, 195, "Keyword"},
     {"lblTwoKeyword", Value, 2160, 6525, 0, 195, "Splendour, Truthfulness, Communication",
-     "Keyword"},
-    {"lblTwoPlanetaryRuler", Value, 225, 6720, 0, 195, "lblPlanetaryRuler", "Planetary Ruler"},
-    {"lblTwoSphereHead", SphereHead, 2400, 6720, 0, 240, "SphereTwo", "Sphere"},
+     "Second sphere, Keyword"},
+    {"lblTwoPlanetaryRuler", Value, 225, 6720, 0, 195, "lblPlanetaryRuler",
+     "Second sphere, Planetary Ruler"},
+    {"lblTwoSphereHead", SphereHead, 2400, 6720, 0, 240, "SphereTwo", "Second sphere"},
     {nullptr, CaptionLarge, 5955, 6720, 0, 240, "About Your Archangel"},
-    {"txtTwoSphereDesc", TextBox, 120, 6960, 5775, 735, "", "About the sphere"},
-    {"txtTwoAngelDesc", TextBox, 6000, 6960, 2295, 735, "", "About Your Archangel"},
+    {"txtTwoSphereDesc", TextBox, 120, 6960, 5775, 735, "", "Second sphere, About the sphere"},
+    {"txtTwoAngelDesc", TextBox, 6000, 6960, 2295, 735, "", "Second sphere, About Your Archangel"},
 });
 
 // Tab 1: the path and its card at the top, its attributes in the middle, the rune stone below
 // the separator.
-inline constexpr PaneSeparator picSplitTwoSeparator{4920, 0, 8400, "The path", "The rune stone"};
+inline constexpr PaneSeparator picSplitTwoSeparator{4920, 0, 8400};
 
 inline constexpr auto picSplitTwoElements = std::to_array<PaneElement>({
-    {"picPathsCard", Picture, 3397, 40, 1740, 2280, "", "Picture of the card", JusticeCard},
+    {"picPathsCard", Picture, 3397, 40, 1740, 2280, "", "Card of the path", JusticeCard},
     {"lblPathName", ValueLarge, 360, 120, 0, 240, "lblPathName", "Path"},
     {nullptr, CaptionLarge, 5640, 120, 0, 240, "More About Tarot Card"},
     {"txtPathDecs", TextBox, 120, 505, 3135, 1815, "", "About the path"},

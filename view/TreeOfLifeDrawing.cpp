@@ -3,9 +3,9 @@
 #include "Correspondences.h"
 #include "DrawingCircle.h"
 #include "DrawingLine.h"
-#include "FittedLabel.h"
 #include "Look.h"
 #include "SphereCaption.h"
+#include "TextField.h"
 #include "TreeHighlight.h"
 #include "TreeOfLifeLayout.h"
 #include "Twips.h"
@@ -52,8 +52,9 @@ TreeOfLifeDrawing::TreeOfLifeDrawing(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Frame2"));
-    setAccessibleName(QStringLiteral("Tree of Life"));
-    setAccessibleDescription(QStringLiteral("The arrow keys move from sphere to sphere."));
+    setAccessibleName(tr("Tree of Life"));
+    setAccessibleDescription(
+        tr("The arrow keys move from sphere to sphere; P moves to the path of your reading."));
     // Tab reaches the drawing; a click does not take the focus, so the pointer keeps to the
     // hover alone.
     setFocusPolicy(Qt::TabFocus);
@@ -93,25 +94,23 @@ void TreeOfLifeDrawing::buildShapes()
 
 void TreeOfLifeDrawing::buildCaptions()
 {
-    for (const tree::PathLabelSpec& row : tree::PathLabels) {
-        auto* label = new FittedLabel(utf8(row.text), twips(tree::LabelHeight),
-                                      verdana(8.25, true, true), this);
-        label->setObjectName(QString::fromLatin1(row.name));
-        label->setAccessibleName(label->text());
-        setColors(label, PathLabelColor);
-        label->move(twipsPoint(row.left, row.top));
+    const auto addLabel = [this](const char* name, const char* text, const QFont& font, QRgb color,
+                                 int left, int top) {
+        auto* label = new TextField(this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setFont(font);
+        label->fitToText(twips(tree::LabelHeight));
+        label->setText(utf8(text));
+        setColors(label, color);
+        label->move(twipsPoint(left, top));
         keepPointerMoves(label);
-    }
-    for (const tree::ZodiacCaptionSpec& row : tree::ZodiacCaptions) {
-        auto* label =
-            new FittedLabel(utf8(row.text), twips(tree::LabelHeight), verdana(8.25, true), this);
-        label->setObjectName(QString::fromLatin1(row.name));
-        label->setAccessibleName(label->text());
-        setColors(label, ZodiacCaptionColor);
-        label->move(twipsPoint(row.left, row.top));
-        label->hide();
-        keepPointerMoves(label);
-    }
+        return label;
+    };
+    for (const tree::PathLabelSpec& row : tree::PathLabels)
+        addLabel(row.name, row.text, verdana(8.25, true, true), PathLabelColor, row.left, row.top);
+    for (const tree::ZodiacCaptionSpec& row : tree::ZodiacCaptions)
+        addLabel(row.name, row.text, verdana(8.25, true), ZodiacCaptionColor, row.left, row.top)
+            ->hide();
     // The sphere captions come last, so they lie above every other label: a sphere's hover
     // area is its whole box, even where a card caption reaches into it.
     for (int i = 0; i < SphereCount; ++i) {
@@ -173,12 +172,10 @@ QString TreeOfLifeDrawing::pathDescription(const DrawingLine* line) const
         QString letter = QString::fromLatin1(row.hebrewLetter);
         if (letter.endsWith(QLatin1Char('.')))
             letter.chop(1);
-        parts << QStringLiteral("Card: %1").arg(QLatin1StringView(row.pathsCardName))
-              << QStringLiteral("Hebrew letter: %1").arg(letter);
+        parts << tr("Card: %1").arg(QLatin1StringView(row.pathsCardName))
+              << tr("Hebrew letter: %1").arg(letter);
     }
-    parts << (isHighlighted(line) ? QStringLiteral("Highlighted in this reading")
-                                  : QStringLiteral("Not highlighted"));
-    return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
+    return parts.isEmpty() ? QString() : parts.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 
 DrawingLine* TreeOfLifeDrawing::pathLineAt(QPoint point) const
@@ -212,12 +209,31 @@ bool TreeOfLifeDrawing::event(QEvent* event)
     return QWidget::event(event);
 }
 
+DrawingLine* TreeOfLifeDrawing::highlightedPath() const
+{
+    for (DrawingLine* line : m_pathLines)
+        if (isHighlighted(line))
+            return line;
+    return nullptr;
+}
+
 void TreeOfLifeDrawing::moveRing(int sphereIndex)
 {
+    m_onPath = false;
     m_ringSphere = sphereIndex;
     update();
     announceRing();
     emit sphereFocused(sphereIndex);
+}
+
+void TreeOfLifeDrawing::moveRingToPath()
+{
+    // The hover texts are the spheres' own: the path leaves them as they are.
+    if (!highlightedPath())
+        return;
+    m_onPath = true;
+    update();
+    announceRing();
 }
 
 void TreeOfLifeDrawing::announceRing()
@@ -230,7 +246,12 @@ void TreeOfLifeDrawing::announceRing()
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (SphereCaption* caption = hasFocus() ? sphereCaption(m_ringSphere) : nullptr) {
+            if (!hasFocus())
+                return;
+            if (DrawingLine* path = focusedPath()) {
+                QAccessibleEvent focus(path, QAccessible::Focus);
+                QAccessible::updateAccessibility(&focus);
+            } else if (SphereCaption* caption = sphereCaption(m_ringSphere)) {
                 QAccessibleEvent focus(caption, QAccessible::Focus);
                 QAccessible::updateAccessibility(&focus);
             }
@@ -247,11 +268,12 @@ void TreeOfLifeDrawing::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Right:
     case Qt::Key_Down:
-        next = position < 0 ? 0 : (position + 1) % count;
+        // From the path the ring goes on from the sphere it left.
+        next = position < 0 ? 0 : m_onPath ? position : (position + 1) % count;
         break;
     case Qt::Key_Left:
     case Qt::Key_Up:
-        next = position < 0 ? count - 1 : (position + count - 1) % count;
+        next = position < 0 ? count - 1 : m_onPath ? position : (position + count - 1) % count;
         break;
     case Qt::Key_Home:
         next = 0;
@@ -259,10 +281,16 @@ void TreeOfLifeDrawing::keyPressEvent(QKeyEvent* event)
     case Qt::Key_End:
         next = count - 1;
         break;
+    case Qt::Key_P:
+        if (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))
+            break;
+        moveRingToPath();
+        return;
     case Qt::Key_Escape:
-        if (m_ringSphere < 0)
+        if (m_ringSphere < 0 && !m_onPath)
             break;
         m_ringSphere = -1;
+        m_onPath = false;
         update();
         if (QAccessible::isActive()) {
             QAccessibleEvent focus(this, QAccessible::Focus);
@@ -283,12 +311,14 @@ void TreeOfLifeDrawing::keyPressEvent(QKeyEvent* event)
 void TreeOfLifeDrawing::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    // Coming back to the window leaves things as they were; reaching the drawing puts the
-    // ring back where it was, on the first sphere the first time.
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
-        update();
-    else
-        moveRing(m_ringSphere < 0 ? RingOrder.front() : m_ringSphere);
+    // Coming back to the window leaves things as they were. Reaching the drawing frames it as
+    // a whole, so that a screen reader tells the drawing and its keys first; the arrow keys
+    // then start from the first or the last sphere.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+        m_ringSphere = -1;
+        m_onPath = false;
+    }
+    update();
 }
 
 void TreeOfLifeDrawing::focusOutEvent(QFocusEvent* event)
@@ -330,7 +360,9 @@ void TreeOfLifeDrawing::paintEvent(QPaintEvent*)
     if (hasFocus()) {
         painter.setPen(QPen(QColor(RingColor), RingWidth));
         painter.setBrush(Qt::NoBrush);
-        if (const SphereCaption* caption = sphereCaption(m_ringSphere))
+        if (const DrawingLine* path = focusedPath())
+            painter.drawRoundedRect(QRectF(path->geometry()).adjusted(-3, -3, 3, 3), 4, 4);
+        else if (const SphereCaption* caption = sphereCaption(m_ringSphere))
             painter.drawRoundedRect(QRectF(caption->geometry()).adjusted(1, 1, -1, -1), 6, 6);
         else
             painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));

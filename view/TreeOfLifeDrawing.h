@@ -17,9 +17,9 @@ class SphereCaption;
 // over the drawing itself.
 //
 // The keyboard reaches the drawing with Tab; inside it the arrow keys move a focus ring from
-// sphere to sphere in the order of the Tree (1, 2, 3, Da'at, 4 … 10), round and round, and Esc
-// takes the ring away. Each sphere and each path is an object of its own for assistive
-// technology.
+// sphere to sphere in the order of the Tree (1, 2, 3, Da'at, 4 … 10), round and round, P puts
+// it on the path of the reading, and Esc takes the ring away. Each sphere and each path is an
+// object of its own for assistive technology.
 class TreeOfLifeDrawing : public QWidget {
     Q_OBJECT
 
@@ -37,12 +37,16 @@ public:
 
     // The sphere under the focus ring, or -1 when there is none.
     int ringSphere() const { return m_ringSphere; }
+    // The reading's path when the ring is on it (P puts it there), else nullptr.
+    DrawingLine* focusedPath() const { return m_onPath ? highlightedPath() : nullptr; }
+    // The path line this reading highlights, or nullptr.
+    DrawingLine* highlightedPath() const;
     // A circle or path line coloured by a reading's highlight.
     bool isHighlighted(const DrawingCircle* circle) const;
     bool isHighlighted(const DrawingLine* line) const;
     // "Path of Ayin", or "Path between 1 Keter and 2 Chokmah" for a path without a name.
     QString pathTitle(const DrawingLine* line) const;
-    // The path's card and Hebrew letter where it has them, and whether it is highlighted.
+    // The path's card and Hebrew letter where it has them.
     QString pathDescription(const DrawingLine* line) const;
     // The path line within reach of a point of the drawing, or nullptr.
     DrawingLine* pathLineAt(QPoint point) const;
@@ -65,6 +69,7 @@ private:
     void buildShapes();
     void buildCaptions();
     void moveRing(int sphereIndex);
+    void moveRingToPath();
     // Tells assistive technology which sphere has the focus.
     void announceRing();
 
@@ -73,6 +78,7 @@ private:
     std::vector<DrawingLine*> m_leaderLines;
     std::vector<SphereCaption*> m_sphereCaptions;
     int m_ringSphere = -1;
+    bool m_onPath = false;
 };
 
 } // namespace orvella

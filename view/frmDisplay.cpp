@@ -4,7 +4,6 @@
 #include "CaptionedFrame.h"
 #include "DrawingCircle.h"
 #include "DrawingLine.h"
-#include "FittedLabel.h"
 #include "FocusRing.h"
 #include "Look.h"
 #include "PictureBox.h"
@@ -12,6 +11,7 @@
 #include "ReadingPane.h"
 #include "ReadingTabs.h"
 #include "SphereCaption.h"
+#include "TextField.h"
 #include "TextTable.h"
 #include "TreeOfLifeDrawing.h"
 #include "Twips.h"
@@ -107,8 +107,12 @@ void frmDisplay::buildTabs()
     }
     m_tabs->setCurrentIndex(0);
 
-    m_sphereName = qobject_cast<FittedLabel*>(field(QStringLiteral("lblSphereName")));
-    m_sphereDesc = qobject_cast<QLabel*>(field(QStringLiteral("lblSphereDesc")));
+    m_sphereName = qobject_cast<TextField*>(field(QStringLiteral("lblSphereName")));
+    m_sphereDesc = qobject_cast<TextField*>(field(QStringLiteral("lblSphereDesc")));
+    // A text box shows nothing before a reading fills it: Tab passes it over until then.
+    for (QWidget* box : std::as_const(m_fields))
+        if (auto* text = qobject_cast<QPlainTextEdit*>(box))
+            followEmptiness(text);
 }
 
 void frmDisplay::watchClearingSurfaces()
@@ -168,10 +172,19 @@ QWidget* frmDisplay::field(const QString& name) const
 void frmDisplay::setFieldText(const char* fieldName, const QString& text)
 {
     QWidget* field = this->field(QString::fromLatin1(fieldName));
-    if (auto* label = qobject_cast<QLabel*>(field))
-        setAnnouncedText(label, text);
-    else if (auto* box = qobject_cast<QPlainTextEdit*>(field))
+    if (auto* label = qobject_cast<TextField*>(field))
+        label->setText(text);
+    else if (auto* box = qobject_cast<QPlainTextEdit*>(field)) {
         box->setPlainText(text);
+        followEmptiness(box);
+    }
+}
+
+void frmDisplay::followEmptiness(QPlainTextEdit* box)
+{
+    // Tab reaches a text box while it shows something; one that has the focus keeps it.
+    if (!box->hasFocus())
+        box->setFocusPolicy(box->document()->isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 bool frmDisplay::eventFilter(QObject* watched, QEvent* event)
@@ -198,7 +211,7 @@ void frmDisplay::ShowReading(const Reading& reading)
     for (const ReadingTextField& field : ReadingTextFields)
         setFieldText(field.name, reading.*field.member);
     // Someone born on a cusp sees from the sign's dates why this is their sign.
-    if (auto* signName = qobject_cast<QLabel*>(field(QStringLiteral("lblSunSignName"))))
+    if (QWidget* signName = field(QStringLiteral("lblSunSignName")))
         signName->setToolTip(reading.sunSignPeriod);
     for (const ReadingPictureField& field : ReadingPictureFields)
         if (auto* box = qobject_cast<PictureBox*>(this->field(QString::fromLatin1(field.name))))
@@ -208,7 +221,7 @@ void frmDisplay::ShowReading(const Reading& reading)
 void frmDisplay::ApplyHighlight(const TreeHighlight& highlight)
 {
     const QColor colour(HighlightColor.red, HighlightColor.green, HighlightColor.blue);
-    if (auto* caption = m_drawing->findChild<QLabel*>(highlight.zodiacLabel))
+    if (auto* caption = m_drawing->findChild<TextField*>(highlight.zodiacLabel))
         caption->show();
     if (DrawingCircle* one = m_drawing->circle(toInt(highlight.sphereOne)))
         one->setFillColor(colour);
@@ -221,7 +234,7 @@ void frmDisplay::ApplyHighlight(const TreeHighlight& highlight)
 QString frmDisplay::fieldText(const QString& fieldName) const
 {
     QWidget* field = this->field(fieldName);
-    if (auto* label = qobject_cast<QLabel*>(field))
+    if (auto* label = qobject_cast<TextField*>(field))
         return label->text();
     if (auto* box = qobject_cast<QPlainTextEdit*>(field))
         return box->toPlainText();
@@ -234,17 +247,17 @@ void frmDisplay::lblClick_MouseMove(int index)
         return;
     const auto sphere = static_cast<SphereIndex>(index);
     if (m_sphereDesc)
-        setAnnouncedText(m_sphereDesc, TheKnowledgeTexts().sphere(sphere));
+        m_sphereDesc->setText(TheKnowledgeTexts().sphere(sphere));
     if (m_sphereName)
-        setAnnouncedText(m_sphereName, sphereName(sphere));
+        m_sphereName->setText(sphereName(sphere));
 }
 
 void frmDisplay::clearSphereHover()
 {
     if (m_sphereName)
-        setAnnouncedText(m_sphereName, QString());
+        m_sphereName->setText(QString());
     if (m_sphereDesc)
-        setAnnouncedText(m_sphereDesc, QString());
+        m_sphereDesc->setText(QString());
 }
 
 } // namespace orvella

@@ -7,13 +7,13 @@
 #include <QSet>
 #include <QWidget>
 
-class QLabel;
+class QPlainTextEdit;
 class QTabWidget;
 
 namespace orvella {
 
-class FittedLabel;
 class ReadingTabs;
+class TextField;
 class TreeOfLifeDrawing;
 
 // The reading view: the Tree of Life drawing on the left, the reading on three tabs on the
@@ -60,11 +60,12 @@ private:
     void buildKeyboardOrder();
     QWidget* field(const QString& name) const;
     void setFieldText(const char* fieldName, const QString& text);
+    static void followEmptiness(QPlainTextEdit* box);
 
     TreeOfLifeDrawing* m_drawing = nullptr;
     ReadingTabs* m_tabs = nullptr;
-    FittedLabel* m_sphereName = nullptr;
-    QLabel* m_sphereDesc = nullptr;
+    TextField* m_sphereName = nullptr;
+    TextField* m_sphereDesc = nullptr;
     QSet<const QWidget*> m_clearingSurfaces;
     // Every field of the three tabs by its name, for filling and reading them.
     QHash<QString, QWidget*> m_fields;

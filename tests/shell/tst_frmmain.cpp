@@ -161,22 +161,37 @@ void tst_frmMain::keyboardOrder()
         QCOMPARE(w->objectName(), expected[i]);
     }
 
-    // Each entry is labelled by its caption for assistive technology: on Linux a list's name
-    // is its current entry, so screen readers take the caption from this relation.
+    // A screen reader hears each entry with its caption: the name box is labelled by its
+    // caption; a date list is named by its caption, tells its entry as its text, and gives
+    // the focus to its current entry, which a screen reader then speaks, as the list moves.
+    QAccessibleInterface* name = QAccessible::queryAccessibleInterface(nameBox());
+    QStringList labels;
+    for (const auto& [label, relation] : name->relations(QAccessible::Label))
+        labels << label->text(QAccessible::Name);
+    QVERIFY2(labels.contains(QStringLiteral("Name")), qPrintable(labels.join(u',')));
     const std::pair<const char*, const char*> captions[] = {
-        {"txtName", "Name"}, {"cboDate", "Date"}, {"cboMonth", "Month"}, {"cboYear", "Year"}};
-    for (const auto& [name, caption] : captions) {
-        QAccessibleInterface* entry =
-            QAccessible::queryAccessibleInterface(m_window->findChild<QWidget*>(name));
-        QVERIFY2(entry, name);
-        QStringList labels;
-        for (const auto& [label, relation] : entry->relations(QAccessible::Label))
-            labels << label->text(QAccessible::Name);
-        QVERIFY2(labels.contains(QLatin1StringView(caption)), qPrintable(labels.join(u',')));
+        {"cboDate", "Date"}, {"cboMonth", "Month"}, {"cboYear", "Year"}};
+    for (const auto& [listName, caption] : captions) {
+        auto* list = m_window->findChild<QComboBox*>(listName);
+        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(list);
+        QCOMPARE(entry->text(QAccessible::Name), QLatin1StringView(caption));
+        list->setFocus(Qt::TabFocusReason);
+        list->setCurrentIndex(1);
+        QAccessibleTextInterface* text = entry->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), list->itemText(1));
+        QCOMPARE(entry->childCount(), list->count());
+        QAccessibleInterface* current = entry->focusChild();
+        QVERIFY(current);
+        QCOMPARE(current->text(QAccessible::Name), list->itemText(1));
+        QVERIFY(current->state().focused && current->state().selected);
+        QVERIFY(!entry->child(0)->state().focused);
+        list->setCurrentIndex(0);
     }
+    nameBox()->setFocus();
 
     // A link opens with Enter as with a click.
-    auto* forum = m_window->findChild<QLabel*>(QStringLiteral("Label61"));
+    auto* forum = m_window->findChild<QWidget*>(QStringLiteral("Label61"));
     QTest::keyClick(forum, Qt::Key_Return);
     QCOMPARE(m_urls->urls, QList<QUrl>{webPageUrl(QStringLiteral("home-page"))});
 }
@@ -329,11 +344,11 @@ void tst_frmMain::proceedShowsEachSign()
     frmDisplay* view = frame->display();
     QCOMPARE(view->tabs()->currentIndex(), 1);
     QCOMPARE(view->fieldText(QStringLiteral("lblSunSignName")), sign);
-    QCOMPARE(view->findChild<QLabel*>(QStringLiteral("lblSunSignName"))->toolTip(), period);
+    QCOMPARE(view->findChild<QWidget*>(QStringLiteral("lblSunSignName"))->toolTip(), period);
     QCOMPARE(view->fieldText(QStringLiteral("lblLiesPathName")),
              view->fieldText(QStringLiteral("lblPathName")));
     int shown = 0;
-    for (QLabel* label : view->findChildren<QLabel*>()) {
+    for (QWidget* label : view->findChildren<QWidget*>()) {
         if (label->objectName().startsWith(u"lbl") && label->objectName() != caption &&
             QStringList({"lblCapricorn", "lblAquarius", "lblPisces", "lblAries", "lblTaurus",
                          "lblGemini", "lblCancer", "lblLeo", "lblVirgo", "lblLibra", "lblScorpio",
@@ -342,7 +357,7 @@ void tst_frmMain::proceedShowsEachSign()
             shown += label->isVisibleTo(view);
     }
     QCOMPARE(shown, 0);
-    QVERIFY(view->findChild<QLabel*>(caption)->isVisibleTo(view));
+    QVERIFY(view->findChild<QWidget*>(caption)->isVisibleTo(view));
 }
 
 void tst_frmMain::proceedFromTheMenu()
@@ -394,8 +409,8 @@ void tst_frmMain::backKeepsTheEntries()
     m_window->cmdProceed_Click();
     frmDisplay* view = m_window->readingFrame()->display();
     QCOMPARE(view->fieldText(QStringLiteral("lblSunSignName")), QStringLiteral("Leo"));
-    QVERIFY(!view->findChild<QLabel*>(QStringLiteral("lblCapricorn"))->isVisibleTo(view));
-    QVERIFY(view->findChild<QLabel*>(QStringLiteral("lblLeo"))->isVisibleTo(view));
+    QVERIFY(!view->findChild<QWidget*>(QStringLiteral("lblCapricorn"))->isVisibleTo(view));
+    QVERIFY(view->findChild<QWidget*>(QStringLiteral("lblLeo"))->isVisibleTo(view));
 }
 
 void tst_frmMain::linksOpenTheirPages_data()
@@ -411,7 +426,7 @@ void tst_frmMain::linksOpenTheirPages()
     if (auto* entry = m_window->findChild<QAction*>(element)) {
         entry->trigger();
     } else {
-        auto* label = m_window->findChild<QLabel*>(element);
+        auto* label = m_window->findChild<QWidget*>(element);
         QVERIFY(label);
         // A banner is brought to the front as the start-up choice brings it.
         label->show();
@@ -468,14 +483,14 @@ void tst_frmMain::aboutBoxIsModalAndCloses()
 
 void tst_frmMain::bannerChoice()
 {
-    auto* cobrand = m_window->findChild<QLabel*>(QStringLiteral("lblCobrand"));
-    auto* full = m_window->findChild<QLabel*>(QStringLiteral("lblFullBrand"));
+    auto* cobrand = m_window->findChild<QWidget*>(QStringLiteral("lblCobrand"));
+    auto* full = m_window->findChild<QWidget*>(QStringLiteral("lblFullBrand"));
     const auto inFront = [&] {
         const QPoint centre = cobrand->geometry().center();
         return cobrand->parentWidget()->childAt(centre);
     };
     // The banner behind is hidden, not only covered: no screen reader reads it.
-    const auto onlyInFront = [&](QLabel* front) {
+    const auto onlyInFront = [&](QWidget* front) {
         return inFront() == front && front->isVisibleTo(m_window.get()) &&
                !(front == full ? cobrand : full)->isVisibleTo(m_window.get());
     };

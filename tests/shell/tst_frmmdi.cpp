@@ -1,5 +1,7 @@
 #include "FakeDialogs.h"
+#include "KnowledgeTexts.h"
 #include "PageRows.h"
+#include "Reading.h"
 #include "ReportSource.h"
 #include "UrlCatcher.h"
 #include "WebPage.h"
@@ -229,6 +231,9 @@ void tst_frmMdi::linksOpenTheirPages()
 
 void tst_frmMdi::keyboardOrder()
 {
+    // With a reading shown, as a user has it: every field shows a value.
+    LoadKnowledgeTexts();
+    m_frame->display()->ShowReading(BuildReading(SignIndex::Capricorn, TheKnowledgeTexts()));
     m_frame->resize(1280, 900);
     m_frame->show();
     m_frame->activateWindow();

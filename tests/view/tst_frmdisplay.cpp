@@ -3,6 +3,7 @@
 
 #include "DesignedHighlights.h"
 #include "PictureBox.h"
+#include "TextField.h"
 #include "TextTable.h"
 #include "Twips.h"
 #include "ViewTestSupport.h"
@@ -208,7 +209,7 @@ struct Seen {
 
 QString shownText(QWidget* w)
 {
-    if (auto* label = qobject_cast<QLabel*>(w))
+    if (auto* label = qobject_cast<TextField*>(w))
         return label->text();
     if (auto* box = qobject_cast<QPlainTextEdit*>(w))
         return box->toPlainText();
@@ -334,7 +335,7 @@ void tst_frmDisplay::initialFields()
         QCOMPARE(field->size(), twipsSize(designed.width(), designed.height()));
     } else {
         QCOMPARE(field->height(), twips(designed.height()));
-        auto* label = qobject_cast<QLabel*>(field);
+        auto* label = qobject_cast<TextField*>(field);
         QVERIFY(label);
         const int textWidth = label->fontMetrics().horizontalAdvance(label->text());
         QVERIFY2(
@@ -417,13 +418,12 @@ void tst_frmDisplay::staticCaptions()
     frmDisplay view;
     auto* paneWidget = view.findChild<QWidget*>(pane);
     QVERIFY(paneWidget);
-    QLabel* found = nullptr;
-    for (QLabel* label : paneWidget->findChildren<QLabel*>())
+    TextField* found = nullptr;
+    for (TextField* label : paneWidget->findChildren<TextField*>())
         if (label->text() == text && label->pos() == twipsPoint(designed.x(), designed.y()))
             found = label;
     QVERIFY2(found, "no caption with this exact text at its place");
     QVERIFY(found->objectName().startsWith(QLatin1String("Label")));
-    QCOMPARE(found->textFormat(), Qt::PlainText);
     if (designed.width() > 0)
         QCOMPARE(found->size(), twipsSize(designed.width(), designed.height()));
     else
@@ -463,7 +463,7 @@ void tst_frmDisplay::styles()
     for (const auto& s : styles) {
         QWidget* w = view.findChild<QWidget*>(str(s.name));
         if (!w)
-            for (QLabel* label : view.findChildren<QLabel*>())
+            for (TextField* label : view.findChildren<TextField*>())
                 if (label->text() == str(s.name))
                     w = label;
         QVERIFY2(w, s.name);
@@ -551,25 +551,32 @@ void tst_frmDisplay::everySign()
     QCOMPARE(view.fieldText(QStringLiteral("lblLiesPathName")),
              view.fieldText(QStringLiteral("lblPathName")));
 
-    // A screen reader gets every value as the field's text, under the field's caption.
+    // A screen reader hears every field's caption with its value, once each: the name holds
+    // both (and the sign's dates), the text the value alone, read in pieces as a whole; no
+    // caption labels a field, which would be heard a second time. A field that shows a value
+    // is a stop of Tab.
     for (const ReadingTextField& field : ReadingTextFields) {
         QWidget* widget = view.findChild<QWidget*>(str(field.name));
+        const QString value = reading.*field.member;
         QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(widget);
-        QCOMPARE(accessibleText(readable), reading.*field.member);
-        QCOMPARE(readable->text(QAccessible::Name), widget->accessibleName());
+        QCOMPARE(accessibleText(readable), value);
+        QAccessibleTextInterface* text = readable->textInterface();
+        const int half = text->characterCount() / 2;
+        QCOMPARE(text->text(0, half) + text->text(half, text->characterCount()), value);
         QVERIFY2(!widget->accessibleName().isEmpty(), field.name);
-        // A field with a caption of its name on the pane is labelled by that caption.
-        const bool captioned =
-            std::any_of(std::begin(DesignedCaptions), std::end(DesignedCaptions),
-                        [&](const DesignedCaption& c) {
-                            return widget->parentWidget()->objectName() == str(c.pane) &&
-                                   str(c.text).trimmed() == widget->accessibleName();
-                        });
-        const auto labels = readable->relations(QAccessible::Label);
-        QCOMPARE(!labels.isEmpty(), captioned);
-        if (captioned)
-            QCOMPARE(labels.first().first->text(QAccessible::Name), widget->accessibleName());
+        QStringList spoken{widget->accessibleName()};
+        if (qobject_cast<TextField*>(widget))
+            spoken << value << widget->toolTip();
+        spoken.removeAll(QString());
+        QCOMPARE(readable->text(QAccessible::Name), spoken.join(QStringLiteral(", ")));
+        QVERIFY(readable->relations(QAccessible::Label).isEmpty());
+        if (!value.isEmpty())
+            QVERIFY2(widget->focusPolicy() & Qt::TabFocus, field.name);
     }
+    QCOMPARE(QAccessible::queryAccessibleInterface(
+                 view.findChild<QWidget*>(QStringLiteral("lblSunSignName")))
+                 ->text(QAccessible::Name),
+             QStringLiteral("Sun sign, %1, %2").arg(reading.lblSunSignName, reading.sunSignPeriod));
     // A picture is named by what it shows.
     for (const ReadingPictureField& field : ReadingPictureFields) {
         QAccessibleInterface* picture =
@@ -589,22 +596,26 @@ void tst_frmDisplay::everySign()
     for (int i = 0; i < 11; ++i) {
         QAccessibleInterface* sphere = tree->child(i);
         const int index = RingToSphereIndex[i];
-        QCOMPARE(sphere->text(QAccessible::Name), str(AccessibleSpheres[i]));
+        const bool lit = index == designed.one || index == designed.two;
+        QCOMPARE(sphere->text(QAccessible::Name),
+                 str(AccessibleSpheres[i]) + (lit ? QStringLiteral(", highlighted") : QString()));
         QCOMPARE(sphere->text(QAccessible::Description),
                  TheKnowledgeTexts().sphere(static_cast<SphereIndex>(index)));
-        QCOMPARE(sphere->state().selected, index == designed.one || index == designed.two);
+        QCOMPARE(sphere->state().selected, lit);
         QCOMPARE(sphere->parent()->object(), frame2(view));
         QCOMPARE(tree->indexOfChild(sphere), i);
     }
     for (int i = 0; i < 22; ++i) {
         QAccessibleInterface* path = tree->child(11 + i);
         const bool highlighted = path->object()->objectName() == str(designed.line);
-        QCOMPARE(path->text(QAccessible::Name), str(AccessiblePaths[i]));
+        QCOMPARE(path->text(QAccessible::Name),
+                 str(AccessiblePaths[i]) +
+                     (highlighted ? QStringLiteral(", highlighted") : QString()));
         QCOMPARE(path->state().selected, highlighted);
-        QCOMPARE(path->text(QAccessible::Description)
-                     .endsWith(highlighted ? QLatin1String("Highlighted in this reading.")
-                                           : QLatin1String("Not highlighted.")),
-                 true);
+        QCOMPARE(path->state().focusable, highlighted);
+        // Only the twelve paths of the signs have a card.
+        QCOMPARE(path->text(QAccessible::Description).startsWith(QLatin1String("Card: ")),
+                 path->text(QAccessible::Name).startsWith(QLatin1String("Path of ")));
         QCOMPARE(path->parent()->object(), frame2(view));
         QCOMPARE(tree->indexOfChild(path), 11 + i);
         QVERIFY(path->rect().isValid());
@@ -623,7 +634,7 @@ void tst_frmDisplay::everySign()
         qPrintable(about));
     if (picturesPresent()) {
         for (const ReadingPictureField& field : ReadingPictureFields) {
-            auto* box = view.findChild<QLabel*>(str(field.name));
+            auto* box = view.findChild<PictureBox*>(str(field.name));
             const PictureRef ref = reading.*field.member;
             QCOMPARE(box->property("pictureResource").toString(), pictureResource(ref));
             QCOMPARE(box->property("pictureList").toInt(), static_cast<int>(ref.list));
@@ -677,14 +688,10 @@ void tst_frmDisplay::readingIsPlainText()
     reading.lblSunSignDesc = QStringLiteral("<h1>Leo</h1>");
     reading.txtPathDecs = QStringLiteral("<p>path</p>");
     view.ShowReading(reading);
-    for (const char* name : {"lblHebrewLetter", "lblKeywards", "lblSunSignDesc"}) {
-        auto* label = view.findChild<QLabel*>(str(name));
-        QCOMPARE(label->textFormat(), Qt::PlainText);
-    }
     QCOMPARE(view.fieldText(QStringLiteral("lblHebrewLetter")), reading.lblHebrewLetter);
     QCOMPARE(view.fieldText(QStringLiteral("txtPathDecs")), reading.txtPathDecs);
     // Shown as written: the label is as wide as the markup's characters.
-    auto* label = view.findChild<QLabel*>(QStringLiteral("lblHebrewLetter"));
+    auto* label = view.findChild<TextField*>(QStringLiteral("lblHebrewLetter"));
     QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(reading.lblHebrewLetter));
 }
 
@@ -694,7 +701,7 @@ void tst_frmDisplay::autoSizedLabelGrowsRight()
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     view.tabs()->setCurrentIndex(1);
-    auto* label = view.findChild<QLabel*>(QStringLiteral("lblLocation"));
+    auto* label = view.findChild<TextField*>(QStringLiteral("lblLocation"));
     const QRect before = label->geometry();
 
     Reading reading = BuildReading(SignIndex::Pisces, TheKnowledgeTexts());
@@ -720,7 +727,7 @@ void tst_frmDisplay::fixedBoxesWrap()
     Reading reading = BuildReading(SignIndex::Aries, TheKnowledgeTexts());
     reading.lblKeywards = QStringLiteral("Protection, Action, Destruction, Willpower, Defence");
     view.ShowReading(reading);
-    auto* keywords = view.findChild<QLabel*>(QStringLiteral("lblKeywards"));
+    auto* keywords = view.findChild<TextField*>(QStringLiteral("lblKeywards"));
     QCOMPARE(keywords->size(), QSize(223, 36));
     QVERIFY(keywords->wordWrap());
     // One line would be wider than the box; wrapped, the text takes two lines within it.
@@ -731,8 +738,8 @@ void tst_frmDisplay::fixedBoxesWrap()
     QVERIFY(wrapped.height() >= 2 * metrics.height());
     QVERIFY(wrapped.height() <= keywords->height());
 
-    QLabel* caption = nullptr;
-    for (QLabel* label : view.findChildren<QLabel*>())
+    TextField* caption = nullptr;
+    for (TextField* label : view.findChildren<TextField*>())
         if (label->text() == QLatin1String("Tarot Cards Associated With The Path"))
             caption = label;
     QVERIFY(caption);
@@ -740,7 +747,7 @@ void tst_frmDisplay::fixedBoxesWrap()
     QCOMPARE(caption->size(), QSize(157, 29));
 
     // The long texts of tab 2 wrap, centred, inside their fixed boxes.
-    auto* sunSign = view.findChild<QLabel*>(QStringLiteral("lblSunSignDesc"));
+    auto* sunSign = view.findChild<TextField*>(QStringLiteral("lblSunSignDesc"));
     QCOMPARE(sunSign->size(), QSize(545, 185));
     QVERIFY(sunSign->wordWrap());
     QVERIFY(sunSign->alignment().testFlag(Qt::AlignHCenter));
@@ -777,13 +784,34 @@ void tst_frmDisplay::textBoxesReadOnlyAndScroll()
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));
     view.tabs()->setCurrentIndex(2);
-    auto* longText = view.findChild<QLabel*>(QStringLiteral("lblSunSignDesc"));
+    auto* longText = view.findChild<TextField*>(QStringLiteral("lblSunSignDesc"));
     longText->setFocus(Qt::TabFocusReason);
     QVERIFY(longText->hasFocus());
-    QTest::keyClick(longText, Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClick(longText, Qt::Key_End, Qt::ShiftModifier);
     QVERIFY(longText->hasSelectedText());
     QVERIFY(reading.lblSunSignDesc.contains(longText->selectedText()));
-    QVERIFY(!longText->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+    QTest::keyClick(longText, Qt::Key_Right);
+    QVERIFY(!longText->hasSelectedText());
+    QTest::mousePress(longText, Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseMove(longText, QPoint(200, 30));
+    QTest::mouseRelease(longText, Qt::LeftButton, {}, QPoint(200, 30));
+    QVERIFY(!longText->hasSelectedText());
+    // Having had the focus, it stays a stop of Tab.
+    view.tabs()->tabBar()->setFocus();
+    QCOMPARE(longText->focusPolicy(), Qt::TabFocus);
+
+    // The sphere's explanation is no stop while it is empty; one that empties while it has
+    // the focus keeps it until the focus leaves.
+    auto* explanation = view.findChild<TextField*>(QStringLiteral("lblSphereDesc"));
+    QCOMPARE(explanation->focusPolicy(), Qt::NoFocus);
+    view.lblClick_MouseMove(toInt(SphereIndex::Hod));
+    QCOMPARE(explanation->focusPolicy(), Qt::TabFocus);
+    explanation->setFocus(Qt::TabFocusReason);
+    view.clearSphereHover();
+    QVERIFY(explanation->hasFocus());
+    QCOMPARE(explanation->focusPolicy(), Qt::TabFocus);
+    view.tabs()->tabBar()->setFocus();
+    QCOMPARE(explanation->focusPolicy(), Qt::NoFocus);
 }
 
 void tst_frmDisplay::tabsSwitchPanes()

@@ -1,6 +1,7 @@
 // The hover of the Tree of Life: pointer movements delivered the way the window system
 // delivers them, over the sphere areas, the clearing surfaces and everything else.
 
+#include "TextField.h"
 #include "Twips.h"
 #include "ViewTestSupport.h"
 
@@ -316,7 +317,7 @@ void tst_TreeHover::buttonsPlayNoPart()
 
     // A click, where the pointer already is, does nothing.
     QTest::mouseMove(window, at(drawing, keter));
-    auto* desc = hover.view().findChild<QLabel*>(QStringLiteral("lblSphereDesc"));
+    auto* desc = hover.view().findChild<TextField*>(QStringLiteral("lblSphereDesc"));
     desc->setText(QStringLiteral("stale"));
     QTest::mouseClick(window, Qt::LeftButton, {}, at(drawing, keter));
     QCOMPARE(hover.desc(), QStringLiteral("stale"));
@@ -327,7 +328,7 @@ void tst_TreeHover::everyMovementSetsAgain()
     HoverView hover;
     QVERIFY(hover.exposed());
     hover.pointAtKeter();
-    auto* desc = hover.view().findChild<QLabel*>(QStringLiteral("lblSphereDesc"));
+    auto* desc = hover.view().findChild<TextField*>(QStringLiteral("lblSphereDesc"));
     desc->setText(QStringLiteral("stale"));
     hover.moveOverDrawing(areaPixels(DesignedAreas[0]).center() + QPoint(1, 1));
     QCOMPARE(hover.desc(), TheKnowledgeTexts().sphere(SphereIndex::Keter));
@@ -340,7 +341,7 @@ void tst_TreeHover::updatedOnAnyTab()
     QCOMPARE(hover.view().tabs()->currentIndex(), 0);
     hover.moveOverDrawing(areaPixels(DesignedAreas[toInt(SphereIndex::Daat)]).center());
     hover.view().tabs()->setCurrentIndex(2);
-    auto* name = hover.view().findChild<QLabel*>(QStringLiteral("lblSphereName"));
+    auto* name = hover.view().findChild<TextField*>(QStringLiteral("lblSphereName"));
     QVERIFY(name->isVisible());
     QCOMPARE(name->text(), QStringLiteral("Daat"));
     QCOMPARE(hover.desc(), TheKnowledgeTexts().sphere(SphereIndex::Daat));
@@ -356,7 +357,7 @@ void tst_TreeHover::updatedOnAnyTab()
 void tst_TreeHover::nameGrowsToTheRight()
 {
     frmDisplay view;
-    auto* name = view.findChild<QLabel*>(QStringLiteral("lblSphereName"));
+    auto* name = view.findChild<TextField*>(QStringLiteral("lblSphereName"));
     view.lblClick_MouseMove(toInt(SphereIndex::Hod));
     const QRect hod = name->geometry();
     view.lblClick_MouseMove(toInt(SphereIndex::Tiphereth));
@@ -397,18 +398,18 @@ void tst_TreeHover::arrowKeysWalkTheSpheres()
                focused->text(QAccessible::Name).endsWith(QLatin1StringView(sphere));
     };
 
-    // Tab reaches the drawing: the ring on the first sphere, explained as the pointer would.
+    // Tab reaches the drawing as a whole, which changes nothing; the first arrow key puts the
+    // ring on the first sphere, explained as the pointer would.
     hover.view().tabs()->tabBar()->setFocus();
     QVERIFY(!drawing->hasFocus());
     drawing->setFocus(Qt::TabFocusReason);
     QVERIFY(drawing->hasFocus());
-    QCOMPARE(hover.name(), QStringLiteral("Keter"));
-    QCOMPARE(hover.desc(), TheKnowledgeTexts().sphere(SphereIndex::Keter));
-    QVERIFY(ringOn("Keter"));
+    QVERIFY(!tree->focusChild());
+    QCOMPARE(hover.name(), QString());
 
     // The arrow keys go down the Tree in its order, Da'at after the third sphere, and round.
-    const char* order[] = {"Chokmah", "Binah", "Daat",  "Chesed",   "Gevurah", "Tiphereth",
-                           "Netzach", "Hod",   "Yesod", "Malkhuth", "Keter"};
+    const char* order[] = {"Keter",     "Chokmah", "Binah", "Daat",  "Chesed",   "Gevurah",
+                           "Tiphereth", "Netzach", "Hod",   "Yesod", "Malkhuth", "Keter"};
     for (const char* sphere : order) {
         QTest::keyClick(drawing, Qt::Key_Right);
         QCOMPARE(hover.name(), str(sphere));
@@ -441,9 +442,28 @@ void tst_TreeHover::arrowKeysWalkTheSpheres()
     QCOMPARE(hover.desc(), QString());
     QCOMPARE(hover.view().tabs()->currentIndex(), 0);
 
-    // Tab leaves the drawing again.
+    // P puts the ring on the reading's path, which says so; the sphere texts stay as they
+    // were, and an arrow key goes back to the sphere the ring left.
+    hover.view().ApplyHighlight(HighlightFor(SignIndex::Capricorn));
+    hover.view().tabs()->setCurrentIndex(2);
+    hover.view().lblClick_MouseMove(toInt(SphereIndex::Hod));
+    QAccessibleInterface* chokmah = tree->focusChild();
+    QTest::keyClick(drawing, Qt::Key_P);
+    QAccessibleInterface* path = tree->focusChild();
+    QVERIFY(path && path->state().focused);
+    QCOMPARE(path->text(QAccessible::Name), QStringLiteral("Path of Ayin, highlighted"));
+    QVERIFY(path->text(QAccessible::Description).contains(QLatin1StringView("The Devil")));
+    QVERIFY(!chokmah->state().focused);
+    QCOMPARE(hover.name(), QStringLiteral("Hod"));
+    QTest::keyClick(drawing, Qt::Key_Right);
+    QVERIFY(ringOn("Chokmah"));
+    QVERIFY(!path->state().focused);
+
+    // Tab leaves the drawing again, and no sphere claims the focus any more.
     QTest::keyClick(drawing, Qt::Key_Tab);
     QVERIFY(!drawing->hasFocus());
+    QVERIFY(!chokmah->state().focused);
+    QVERIFY(!tree->focusChild());
 }
 
 QTEST_MAIN(tst_TreeHover)

@@ -4,6 +4,7 @@
 #include "DrawingCircle.h"
 #include "DrawingLine.h"
 #include "SphereCaption.h"
+#include "TextField.h"
 #include "Twips.h"
 #include "ViewTestSupport.h"
 
@@ -266,8 +267,8 @@ void tst_TreeOfLife::pathLabelsAndLeaders()
     frmDisplay view;
     QStringList texts;
     for (const DesignedPathLabel& designed : DesignedPathLabels) {
-        QLabel* found = nullptr;
-        for (QLabel* label : frame2(view)->findChildren<QLabel*>())
+        TextField* found = nullptr;
+        for (TextField* label : frame2(view)->findChildren<TextField*>())
             if (label->text() == str(designed.text))
                 found = label;
         QVERIFY2(found, designed.text);
@@ -285,8 +286,8 @@ void tst_TreeOfLife::pathLabelsAndLeaders()
         QCOMPARE(leader->property("lineWidth").toInt(), 2);
         QCOMPARE(leader->property("color").value<QColor>(), QColor(139, 193, 119));
     }
-    QVERIFY(frame2(view)->findChild<QLabel*>(QStringLiteral("lblPathOfHe")));
-    QCOMPARE(frame2(view)->findChild<QLabel*>(QStringLiteral("lblPathOfHe"))->text(),
+    QVERIFY(frame2(view)->findChild<TextField*>(QStringLiteral("lblPathOfHe")));
+    QCOMPARE(frame2(view)->findChild<TextField*>(QStringLiteral("lblPathOfHe"))->text(),
              QStringLiteral("Path of H") + QChar(0xE9));
 
     // The leader of "Path of Vau" is painted in its colour, between its ends.
@@ -298,7 +299,7 @@ void tst_TreeOfLife::zodiacCaptions()
 {
     frmDisplay view;
     for (const DesignedZodiacCaption& designed : DesignedZodiacCaptions) {
-        auto* caption = frame2(view)->findChild<QLabel*>(str(designed.name));
+        auto* caption = frame2(view)->findChild<TextField*>(str(designed.name));
         QVERIFY2(caption, designed.name);
         QCOMPARE(caption->text(), str(designed.text));
         QCOMPARE(caption->pos(), twipsPoint(designed.left, designed.top));
