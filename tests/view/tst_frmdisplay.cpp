@@ -1,6 +1,9 @@
 // The reading view: its initial state, the layout of the three panes, a reading of every
 // sign with its highlight, auto-sized and wrapping labels, text boxes and tabs.
 
+// Qt's own testing hook: the pixmap cache tells how much it holds.
+#define Q_TEST_QPIXMAPCACHE
+
 #include "DesignedHighlights.h"
 #include "PictureBox.h"
 #include "TextField.h"
@@ -10,6 +13,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabBar>
@@ -239,6 +243,32 @@ std::map<QString, Seen> snapshot(const frmDisplay& view)
 
 } // namespace
 
+// The kilobytes the pixmap cache holds. Qt tells only whole megabytes, rounded up: a filler of
+// a known size is added until the figure steps up, which is where the kilobytes held reach the
+// next megabyte.
+int pixmapCacheKilobytes()
+{
+    const int megabytes = QPixmapCache::totalUsed();
+    const auto stepsUpWith = [megabytes](int kilobytes) {
+        QPixmap filler(256, kilobytes); // 4 bytes a pixel: one kilobyte a row
+        filler.fill(Qt::black);
+        const QPixmapCache::Key key = QPixmapCache::insert(filler);
+        const bool stepped = QPixmapCache::totalUsed() > megabytes;
+        QPixmapCache::remove(key);
+        return stepped;
+    };
+    int low = 1;
+    int high = 1025;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (stepsUpWith(middle))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return 1024 * megabytes - low + 1;
+}
+
 class tst_frmDisplay : public QObject {
     Q_OBJECT
 
@@ -262,6 +292,7 @@ private slots:
     void fixedBoxesWrap();
     void textBoxesReadOnlyAndScroll();
     void tabsSwitchPanes();
+    void readingsAddNothingToThePixmapCache();
 };
 
 void tst_frmDisplay::initTestCase()
@@ -839,6 +870,28 @@ void tst_frmDisplay::tabsSwitchPanes()
     const QString location = view.fieldText(QStringLiteral("lblHebrewLetter"));
     tabs->setCurrentIndex(0);
     QCOMPARE(view.fieldText(QStringLiteral("lblHebrewLetter")), location);
+}
+
+void tst_frmDisplay::readingsAddNothingToThePixmapCache()
+{
+    // The style keeps every scroll bar picture it draws in the pixmap cache, under the
+    // palette's identity; each new view's text boxes bring new palettes of the same colours.
+    // Reading after reading, the cache holds what the first one left, not more.
+    const Reading reading = BuildReading(SignIndex::Aries, TheKnowledgeTexts());
+    const auto oneReading = [&reading] {
+        frmDisplay view;
+        view.ShowReading(reading);
+        view.show();
+        for (int tab = 0; tab < view.tabs()->count(); ++tab) {
+            view.tabs()->setCurrentIndex(tab);
+            view.grab();
+        }
+    };
+    oneReading();
+    const int first = pixmapCacheKilobytes();
+    for (int i = 0; i < 4; ++i)
+        oneReading();
+    QCOMPARE(pixmapCacheKilobytes(), first);
 }
 
 QTEST_MAIN(tst_frmDisplay)
