@@ -80,7 +80,7 @@ TextField::TextField(const QString& text, QWidget* parent)
 
 void TextField::setText(const QString& text)
 {
-    if (text == m_text && (m_line || m_box || text.isEmpty()))
+    if (text == m_text)
         return;
     const QString before = m_text;
     m_text = text;
@@ -182,11 +182,12 @@ void TextField::layOut()
         resize(width, m_fittedHeight);
         return;
     }
-    layOutBox();
+    m_boxStale = true;
 }
 
-void TextField::layOutBox()
+void TextField::layOutBox() const
 {
+    m_boxStale = false;
     // As QPainter::drawText lays out a label's plain text in its box: lines on whole pixels,
     // the font's leading between them, no more lines than reach the bottom of the box.
     const QRect box = contentsRect();
@@ -249,7 +250,13 @@ void TextField::layOutBox()
 
 const QTextLayout* TextField::layout() const
 {
-    return m_line ? m_line.get() : m_box.get();
+    if (m_line)
+        return m_line.get();
+    if (isFittedToText())
+        return nullptr;
+    if (m_boxStale)
+        layOutBox();
+    return m_box.get();
 }
 
 QPointF TextField::origin() const
@@ -380,7 +387,7 @@ void TextField::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (!isFittedToText())
-        layOutBox();
+        m_boxStale = true;
 }
 
 void TextField::paintEvent(QPaintEvent*)

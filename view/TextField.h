@@ -75,7 +75,8 @@ protected:
 
 private:
     void layOut();
-    void layOutBox();
+    // A box is laid out when it is first needed, not at every change on the way.
+    void layOutBox() const;
     void updateFocusPolicy();
     // Where the laid-out text starts in the widget.
     QPointF origin() const;
@@ -95,10 +96,11 @@ private:
     // A fitted line's layout, shared with every field that shows the same text in the same
     // font; or the box's own layout, with the offset of its text and its size.
     std::shared_ptr<const QTextLayout> m_line;
-    std::unique_ptr<QTextLayout> m_box;
-    QPointF m_boxOffset;
-    QSizeF m_boxTextSize;
-    bool m_boxClipped = false;
+    mutable std::unique_ptr<QTextLayout> m_box;
+    mutable bool m_boxStale = true;
+    mutable QPointF m_boxOffset;
+    mutable QSizeF m_boxTextSize;
+    mutable bool m_boxClipped = false;
 };
 
 } // namespace orvella
