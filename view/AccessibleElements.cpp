@@ -410,7 +410,7 @@ public:
         case QAccessible::Name:
             return highlightedIn(caption()->accessibleName(), highlighted());
         case QAccessible::Description:
-            return TheKnowledgeTexts().sphere(static_cast<SphereIndex>(caption()->sphereIndex()));
+            return TheKnowledgeTexts().sphere(caption()->sphereIndex());
         default:
             return QAccessibleWidget::text(t);
         }
@@ -526,8 +526,8 @@ public:
             return nullptr;
         if (DrawingLine* path = tree->focusedPath())
             return QAccessible::queryAccessibleInterface(path);
-        if (SphereCaption* caption = tree->sphereCaption(tree->ringSphere()))
-            return QAccessible::queryAccessibleInterface(caption);
+        if (const std::optional<SphereIndex> sphere = tree->ringSphere())
+            return QAccessible::queryAccessibleInterface(tree->sphereCaption(*sphere));
         return nullptr;
     }
 
@@ -538,7 +538,7 @@ private:
     {
         const TreeOfLifeDrawing* tree = drawing();
         QList<QObject*> all;
-        for (const int sphere : TreeOfLifeDrawing::RingOrder)
+        for (const SphereIndex sphere : TreeOfLifeDrawing::RingOrder)
             all << tree->sphereCaption(sphere);
         for (DrawingLine* line : tree->pathLines())
             all << line;

@@ -7,9 +7,9 @@
 
 namespace orvella {
 
-SphereCaption::SphereCaption(int sphereIndex, const QString& text, QWidget* parent)
+SphereCaption::SphereCaption(SphereIndex sphere, const QString& text, QWidget* parent)
     : QLabel(parent)
-    , m_index(sphereIndex)
+    , m_index(sphere)
 {
     setTextFormat(Qt::PlainText);
     setText(text);

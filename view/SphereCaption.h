@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SphereIndex.h"
+
 #include <QLabel>
 
 namespace orvella {
@@ -11,23 +13,23 @@ class SphereCaption : public QLabel {
     Q_OBJECT
 
 public:
-    SphereCaption(int sphereIndex, const QString& text, QWidget* parent);
+    SphereCaption(SphereIndex sphere, const QString& text, QWidget* parent);
 
-    int sphereIndex() const { return m_index; }
+    SphereIndex sphereIndex() const { return m_index; }
 
     // The number part and the name part of a caption text, blanks trimmed. The number stands
     // on the first line and the name on the second, whatever the font's widths.
     static QStringList captionLines(const QString& text);
 
 signals:
-    void pointerMoved(int sphereIndex);
+    void pointerMoved(SphereIndex sphere);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int m_index;
+    SphereIndex m_index;
 };
 
 } // namespace orvella

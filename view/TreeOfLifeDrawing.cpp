@@ -73,8 +73,8 @@ void TreeOfLifeDrawing::buildShapes()
         m_circles.push_back(circle);
     }
     // Da'at, the hidden sphere, is only outlined in dots.
-    m_circles[static_cast<std::size_t>(toInt(SphereIndex::Daat))]->setOutlineColor(DaatOutline);
-    m_circles[static_cast<std::size_t>(toInt(SphereIndex::Daat))]->setOutlineStyle(Qt::DotLine);
+    circle(SphereIndex::Daat)->setOutlineColor(DaatOutline);
+    circle(SphereIndex::Daat)->setOutlineStyle(Qt::DotLine);
 
     for (const tree::LineSpec& row : tree::PathLines)
         m_pathLines.push_back(
@@ -115,7 +115,7 @@ void TreeOfLifeDrawing::buildCaptions()
     // area is its whole box, even where a card caption reaches into it.
     for (int i = 0; i < SphereCount; ++i) {
         const tree::SphereCaptionSpec& row = tree::SphereCaptions[static_cast<std::size_t>(i)];
-        auto* caption = new SphereCaption(i, utf8(row.text), this);
+        auto* caption = new SphereCaption(static_cast<SphereIndex>(i), utf8(row.text), this);
         caption->setObjectName(QStringLiteral("lblClick%1").arg(i));
         caption->setFont(verdana(8.25, true));
         setColors(caption, SphereCaptionColor);
@@ -126,11 +126,9 @@ void TreeOfLifeDrawing::buildCaptions()
     }
 }
 
-SphereCaption* TreeOfLifeDrawing::sphereCaption(int sphereIndex) const
+SphereCaption* TreeOfLifeDrawing::sphereCaption(SphereIndex sphere) const
 {
-    if (sphereIndex < 0 || sphereIndex >= static_cast<int>(m_sphereCaptions.size()))
-        return nullptr;
-    return m_sphereCaptions[static_cast<std::size_t>(sphereIndex)];
+    return m_sphereCaptions.at(static_cast<std::size_t>(toInt(sphere)));
 }
 
 bool TreeOfLifeDrawing::isHighlighted(const DrawingCircle* circle) const
@@ -217,13 +215,13 @@ DrawingLine* TreeOfLifeDrawing::highlightedPath() const
     return nullptr;
 }
 
-void TreeOfLifeDrawing::moveRing(int sphereIndex)
+void TreeOfLifeDrawing::moveRing(SphereIndex sphere)
 {
     m_onPath = false;
-    m_ringSphere = sphereIndex;
+    m_ringSphere = sphere;
     update();
     announceRing();
-    emit sphereFocused(sphereIndex);
+    emit sphereFocused(sphere);
 }
 
 void TreeOfLifeDrawing::moveRingToPath()
@@ -251,7 +249,8 @@ void TreeOfLifeDrawing::announceRing()
             if (DrawingLine* path = focusedPath()) {
                 QAccessibleEvent focus(path, QAccessible::Focus);
                 QAccessible::updateAccessibility(&focus);
-            } else if (SphereCaption* caption = sphereCaption(m_ringSphere)) {
+            } else if (m_ringSphere) {
+                SphereCaption* caption = sphereCaption(*m_ringSphere);
                 QAccessibleEvent focus(caption, QAccessible::Focus);
                 QAccessible::updateAccessibility(&focus);
             }
@@ -261,7 +260,8 @@ void TreeOfLifeDrawing::announceRing()
 
 void TreeOfLifeDrawing::keyPressEvent(QKeyEvent* event)
 {
-    const auto at = std::find(RingOrder.begin(), RingOrder.end(), m_ringSphere);
+    const auto at = m_ringSphere ? std::find(RingOrder.begin(), RingOrder.end(), *m_ringSphere)
+                                 : RingOrder.end();
     const int position = at == RingOrder.end() ? -1 : static_cast<int>(at - RingOrder.begin());
     const int count = static_cast<int>(RingOrder.size());
     int next = -1;
@@ -287,9 +287,9 @@ void TreeOfLifeDrawing::keyPressEvent(QKeyEvent* event)
         moveRingToPath();
         return;
     case Qt::Key_Escape:
-        if (m_ringSphere < 0 && !m_onPath)
+        if (!m_ringSphere && !m_onPath)
             break;
-        m_ringSphere = -1;
+        m_ringSphere.reset();
         m_onPath = false;
         update();
         if (QAccessible::isActive()) {
@@ -315,7 +315,7 @@ void TreeOfLifeDrawing::focusInEvent(QFocusEvent* event)
     // a whole, so that a screen reader tells the drawing and its keys first; the arrow keys
     // then start from the first or the last sphere.
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
-        m_ringSphere = -1;
+        m_ringSphere.reset();
         m_onPath = false;
     }
     update();
@@ -327,11 +327,9 @@ void TreeOfLifeDrawing::focusOutEvent(QFocusEvent* event)
     update();
 }
 
-DrawingCircle* TreeOfLifeDrawing::circle(int sphereIndex) const
+DrawingCircle* TreeOfLifeDrawing::circle(SphereIndex sphere) const
 {
-    if (sphereIndex < 0 || sphereIndex >= static_cast<int>(m_circles.size()))
-        return nullptr;
-    return m_circles[static_cast<std::size_t>(sphereIndex)];
+    return m_circles.at(static_cast<std::size_t>(toInt(sphere)));
 }
 
 DrawingLine* TreeOfLifeDrawing::pathLine(const QString& name) const
@@ -362,7 +360,8 @@ void TreeOfLifeDrawing::paintEvent(QPaintEvent*)
         painter.setBrush(Qt::NoBrush);
         if (const DrawingLine* path = focusedPath())
             painter.drawRoundedRect(QRectF(path->geometry()).adjusted(-3, -3, 3, 3), 4, 4);
-        else if (const SphereCaption* caption = sphereCaption(m_ringSphere))
+        else if (const SphereCaption* caption =
+                     m_ringSphere ? sphereCaption(*m_ringSphere) : nullptr)
             painter.drawRoundedRect(QRectF(caption->geometry()).adjusted(1, 1, -1, -1), 6, 6);
         else
             painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "SphereIndex.h"
+
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace orvella {
@@ -25,18 +28,21 @@ class TreeOfLifeDrawing : public QWidget {
 
 public:
     // The spheres by SphereIndex in the order the ring visits them.
-    static constexpr std::array<int, 11> RingOrder{0, 1, 2, 10, 3, 4, 5, 6, 7, 8, 9};
+    static constexpr std::array<SphereIndex, SphereCount> RingOrder{
+        SphereIndex::Keter,  SphereIndex::Chokmah, SphereIndex::Binah,     SphereIndex::Daat,
+        SphereIndex::Chesed, SphereIndex::Gevurah, SphereIndex::Tiphereth, SphereIndex::Netzach,
+        SphereIndex::Hod,    SphereIndex::Yesod,   SphereIndex::Malkhuth};
 
     explicit TreeOfLifeDrawing(QWidget* parent = nullptr);
 
-    // nullptr for an index or name the drawing does not have.
-    DrawingCircle* circle(int sphereIndex) const;
+    // nullptr for a name the drawing does not have.
+    DrawingCircle* circle(SphereIndex sphere) const;
     DrawingLine* pathLine(const QString& name) const;
-    SphereCaption* sphereCaption(int sphereIndex) const;
+    SphereCaption* sphereCaption(SphereIndex sphere) const;
     const std::vector<DrawingLine*>& pathLines() const { return m_pathLines; }
 
-    // The sphere under the focus ring, or -1 when there is none.
-    int ringSphere() const { return m_ringSphere; }
+    // The sphere under the focus ring, if there is one.
+    std::optional<SphereIndex> ringSphere() const { return m_ringSphere; }
     // The reading's path when the ring is on it (P puts it there), else nullptr.
     DrawingLine* focusedPath() const { return m_onPath ? highlightedPath() : nullptr; }
     // The path line this reading highlights, or nullptr.
@@ -53,9 +59,9 @@ public:
 
 signals:
     // The pointer moved inside the caption box of a sphere.
-    void spherePointed(int sphereIndex);
+    void spherePointed(SphereIndex sphere);
     // The keyboard put the focus ring on a sphere, or took it away with Esc.
-    void sphereFocused(int sphereIndex);
+    void sphereFocused(SphereIndex sphere);
     void sphereFocusCleared();
 
 protected:
@@ -68,7 +74,7 @@ protected:
 private:
     void buildShapes();
     void buildCaptions();
-    void moveRing(int sphereIndex);
+    void moveRing(SphereIndex sphere);
     void moveRingToPath();
     // Tells assistive technology which sphere has the focus.
     void announceRing();
@@ -77,7 +83,7 @@ private:
     std::vector<DrawingLine*> m_pathLines;
     std::vector<DrawingLine*> m_leaderLines;
     std::vector<SphereCaption*> m_sphereCaptions;
-    int m_ringSphere = -1;
+    std::optional<SphereIndex> m_ringSphere;
     bool m_onPath = false;
 };
 

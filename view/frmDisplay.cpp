@@ -77,12 +77,13 @@ void frmDisplay::buildTreeOfLife()
 
     m_drawing = new TreeOfLifeDrawing(frame1);
     m_drawing->setGeometry(pixelsOf(Frame2Geometry));
-    connect(m_drawing, &TreeOfLifeDrawing::spherePointed, this, &frmDisplay::lblClick_MouseMove);
+    connect(m_drawing, &TreeOfLifeDrawing::spherePointed, this,
+            [this](SphereIndex sphere) { lblClick_MouseMove(toInt(sphere)); });
     // On the tab that explains the spheres the keyboard's ring explains them as the pointer
     // does; elsewhere the ring alone shows where the focus is.
-    connect(m_drawing, &TreeOfLifeDrawing::sphereFocused, this, [this](int sphere) {
+    connect(m_drawing, &TreeOfLifeDrawing::sphereFocused, this, [this](SphereIndex sphere) {
         if (m_tabs->currentIndex() == ExplanationTab)
-            lblClick_MouseMove(sphere);
+            lblClick_MouseMove(toInt(sphere));
     });
     connect(m_drawing, &TreeOfLifeDrawing::sphereFocusCleared, this, [this] {
         if (m_tabs->currentIndex() == ExplanationTab)
@@ -201,7 +202,7 @@ bool frmDisplay::eventFilter(QObject* watched, QEvent* event)
 void frmDisplay::pointerMovedOver(const QWidget* widget)
 {
     if (const auto* caption = qobject_cast<const SphereCaption*>(widget))
-        lblClick_MouseMove(caption->sphereIndex());
+        lblClick_MouseMove(toInt(caption->sphereIndex()));
     else if (m_clearingSurfaces.contains(widget))
         clearSphereHover();
 }
@@ -223,11 +224,11 @@ void frmDisplay::ApplyHighlight(const TreeHighlight& highlight)
     const QColor colour(HighlightColor.red, HighlightColor.green, HighlightColor.blue);
     if (auto* caption = m_drawing->findChild<TextField*>(highlight.zodiacLabel))
         caption->show();
-    if (DrawingCircle* one = m_drawing->circle(toInt(highlight.sphereOne)))
+    if (DrawingCircle* one = m_drawing->circle(highlight.sphereOne))
         one->setFillColor(colour);
     if (DrawingLine* line = m_drawing->pathLine(highlight.pathLine))
         line->setColor(colour);
-    if (DrawingCircle* two = m_drawing->circle(toInt(highlight.sphereTwo)))
+    if (DrawingCircle* two = m_drawing->circle(highlight.sphereTwo))
         two->setFillColor(colour);
 }
 
