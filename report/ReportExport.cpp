@@ -17,10 +17,10 @@ namespace orvella {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("orvella::ReportExport", text);
-}
+// The translation context of this file's messages.
+struct ReportExport {
+    Q_DECLARE_TR_FUNCTIONS(orvella::ReportExport)
+};
 
 // The same blank paper around the text as on a printout.
 constexpr double PageMarginMillimetres = 20.0;
@@ -90,24 +90,18 @@ QString exportSuffix(ExportFormat format)
     return {};
 }
 
-bool ExportReportDocument(const QTextDocument& source, ExportFormat format, const QString& path,
-                          const QString& title, QString* errorText)
+Outcome ExportReportDocument(const QTextDocument& source, ExportFormat format, const QString& path,
+                             const QString& title)
 {
-    const auto fail = [errorText](const QString& reason) {
-        if (errorText)
-            *errorText = reason;
-        return false;
-    };
-
     // A copy carries the title, so that the report on screen stays as it is.
     const std::unique_ptr<QTextDocument> document(source.clone());
     document->setMetaInformation(QTextDocument::DocumentTitle, title);
 
     const QByteArray content = documentBytes(*document, format, title);
     if (content.isEmpty())
-        return fail(tr("The document could not be made."));
+        return Failure{ReportExport::tr("The document could not be made."), {}};
 
-    return WriteWholeFile(path, content, errorText);
+    return WriteWholeFile(path, content);
 }
 
 } // namespace orvella

@@ -20,10 +20,10 @@ namespace {
 // own margins.
 constexpr double MinimumMarginMillimetres = 20.0;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("orvella::ReportPrinting", text);
-}
+// The translation context of this file's messages.
+struct ReportPrinting {
+    Q_DECLARE_TR_FUNCTIONS(orvella::ReportPrinting)
+};
 
 // The area of a page the text is laid out in, in the printer's device pixels, relative to
 // the printer's printable area.
@@ -82,41 +82,41 @@ QString PrinterRefusal(const QPrinter& printer)
     if (!printer.outputFileName().isEmpty())
         return {};
     const QString name = printer.printerName();
-    const auto told = [&name](const char* unnamed, const char* named) {
-        return name.isEmpty() ? tr(unnamed) : tr(named).arg(name);
-    };
+    const bool unnamed = name.isEmpty();
     switch (Dialogs::printerCondition(printer)) {
     case PrinterCondition::Ready:
         return {};
     case PrinterCondition::Missing:
-        return told("No printer is available.", "The printer \"%1\" is not available any more.");
+        return unnamed
+                   ? ReportPrinting::tr("No printer is available.")
+                   : ReportPrinting::tr("The printer \"%1\" is not available any more.").arg(name);
     case PrinterCondition::Error:
-        return told("The printer is stopped or reports an error, and does not take jobs.",
-                    "The printer \"%1\" is stopped or reports an error, and does not take jobs.");
+        return unnamed ? ReportPrinting::tr("The printer is stopped or reports an error, and "
+                                            "does not take jobs.")
+                       : ReportPrinting::tr("The printer \"%1\" is stopped or reports an error, "
+                                            "and does not take jobs.")
+                             .arg(name);
     case PrinterCondition::Aborted:
-        return told("The printer has stopped and does not take jobs.",
-                    "The printer \"%1\" has stopped and does not take jobs.");
+        return unnamed ? ReportPrinting::tr("The printer has stopped and does not take jobs.")
+                       : ReportPrinting::tr("The printer \"%1\" has stopped and does not take "
+                                            "jobs.")
+                             .arg(name);
     case PrinterCondition::RefusingJobs:
-        return told("The printer does not accept jobs now.",
-                    "The printer \"%1\" does not accept jobs now.");
+        return unnamed
+                   ? ReportPrinting::tr("The printer does not accept jobs now.")
+                   : ReportPrinting::tr("The printer \"%1\" does not accept jobs now.").arg(name);
     }
     return {};
 }
 
-bool PrintReportDocument(const QTextDocument& source, QPrinter& printer, QString* errorText)
+Outcome PrintReportDocument(const QTextDocument& source, QPrinter& printer)
 {
-    const auto fail = [errorText](const QString& reason) {
-        if (errorText)
-            *errorText = reason;
-        return false;
-    };
-
     if (!printer.isValid())
-        return fail(tr("No printer is available."));
+        return Failure{ReportPrinting::tr("No printer is available."), {}};
 
     QPainter painter;
     if (!painter.begin(&printer))
-        return fail(tr("The printer could not start the print job."));
+        return Failure{ReportPrinting::tr("The printer could not start the print job."), {}};
 
     // Lay the text out afresh on the printer, so that fonts are measured at its resolution;
     // the screen's layout stays as it is.
@@ -129,15 +129,15 @@ bool PrintReportDocument(const QTextDocument& source, QPrinter& printer, QString
     for (int page : pageSequence(printer, document->pageCount())) {
         if (!first && !printer.newPage()) {
             painter.end();
-            return fail(tr("The printer could not go on to the next page."));
+            return Failure{ReportPrinting::tr("The printer could not go on to the next page."), {}};
         }
         first = false;
         printPage(painter, *document, area, page);
     }
 
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return fail(tr("The print job failed."));
-    return true;
+        return Failure{ReportPrinting::tr("The print job failed."), {}};
+    return {};
 }
 
 } // namespace orvella

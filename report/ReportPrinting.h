@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include <QString>
 
 class QPrinter;
@@ -7,9 +9,6 @@ class QTextDocument;
 
 namespace orvella {
 
-// Prints the document on the printer as the print dialog left it: copies, collation and page
-// order are honoured, the text keeps its colours and styles. Returns false with the reason in
-// plain words when the printer is missing or the print job cannot start or fails.
 // Why the printer the print dialog chose cannot take a job now, as the print service tells it:
 // the printer is gone (or the service with it), it is in its error or aborted state (a stopped
 // CUPS queue counts as an error), or its queue turns jobs away. Empty when it can, and for
@@ -19,6 +18,9 @@ namespace orvella {
 // backend after the job was taken all pass in silence.
 QString PrinterRefusal(const QPrinter& printer);
 
-bool PrintReportDocument(const QTextDocument& document, QPrinter& printer, QString* errorText);
+// Prints the document on the printer as the print dialog left it: copies, collation and page
+// order are honoured, the text keeps its colours and styles. Fails, saying why in plain words,
+// when the printer is missing or the print job cannot start or fails.
+Outcome PrintReportDocument(const QTextDocument& document, QPrinter& printer);
 
 } // namespace orvella
