@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLockFile>
+#include <QScopedValueRollback>
 #include <QStandardPaths>
 #include <QTimer>
 #include <csignal>
@@ -19,8 +20,6 @@
 namespace orvella {
 
 namespace {
-
-bool ending = false;
 
 // Runs an action once the window has been painted for the first time.
 class AfterFirstPaint : public QObject {
@@ -116,7 +115,9 @@ int StartApplication(QApplication& app)
 
     const SingleInstance instance;
     if (!instance.isFirst()) {
-        Dialogs::information(nullptr, QStringLiteral("Application is already running"));
+        Dialogs::information(
+            nullptr,
+            QCoreApplication::translate("orvella::Application", "Application is already running"));
         return 0;
     }
 
@@ -131,13 +132,16 @@ int StartApplication(QApplication& app)
 
 void EndApplication()
 {
+    // Program-wide, as the end is: closing a window (the frame, the input window) runs
+    // EndApplication again from the window's close handler while the loop below is running,
+    // and that inner call must not start the windows' closing over.
+    static bool ending = false;
     if (ending)
         return;
-    ending = true;
+    const QScopedValueRollback endingNow(ending, true);
     for (QWidget* window : QApplication::topLevelWidgets())
         window->close();
     QCoreApplication::quit();
-    ending = false;
 }
 
 } // namespace orvella
