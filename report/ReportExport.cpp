@@ -1,9 +1,9 @@
 #include "ReportExport.h"
 
 #include "Look.h"
+#include "ReportPrinting.h"
 #include "WholeFile.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QLocale>
@@ -21,9 +21,6 @@ namespace {
 struct ReportExport {
     Q_DECLARE_TR_FUNCTIONS(orvella::ReportExport)
 };
-
-// The same blank paper around the text as on a printout.
-constexpr double PageMarginMillimetres = 20.0;
 
 // The paper of the user's part of the world: Letter where it is the custom, A4 elsewhere.
 QPageSize localPaper()
@@ -43,14 +40,8 @@ QByteArray pdfBytes(QTextDocument& document, const QString& title)
     writer.setTitle(title);
     writer.setCreator(QString(WindowTitle));
     writer.setPageSize(localPaper());
-    writer.setPageMargins(QMarginsF(PageMarginMillimetres, PageMarginMillimetres,
-                                    PageMarginMillimetres, PageMarginMillimetres),
-                          QPageLayout::Millimeter);
-    // Laid out afresh for the page, as the printout is: fonts measured at the writer's
-    // resolution, no page numbers added. The links stay links.
-    document.documentLayout()->setPaintDevice(&writer);
-    document.setPageSize(writer.pageLayout().paintRectPixels(writer.resolution()).size());
-    document.print(&writer);
+    // The pages of a printout; the links stay links.
+    PrintPages(document, writer);
     return buffer.data();
 }
 

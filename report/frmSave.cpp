@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "LinkLabel.h"
 #include "Look.h"
+#include "PrinterRefusal.h"
 #include "ReportComposition.h"
 #include "ReportFile.h"
 #include "ReportPrinting.h"
