@@ -56,6 +56,7 @@ private slots:
     void enterPressesTheFocusedButton();
     void noSignCannotBeReached();
     void backKeepsTheEntries();
+    void backLeavesTheWindowWhereTheUserMovedIt();
     void linksOpenTheirPages_data();
     void linksOpenTheirPages();
     void aboutBoxIsModalAndCloses_data();
@@ -372,6 +373,24 @@ void tst_frmMain::noSignCannotBeReached()
         enter(QStringLiteral("ANNA"), day, QString::fromLatin1(month), 2000);
         m_window->cmdProceed_Click();
         QVERIFY(!m_window->readingFrame());
+    }
+}
+
+void tst_frmMain::backLeavesTheWindowWhereTheUserMovedIt()
+{
+    const QPoint moved = m_window->pos() + QPoint(-120, 80);
+    m_window->move(moved);
+    QTRY_COMPARE(m_window->pos(), moved);
+    enter(QStringLiteral("ANNA"), 5, QStringLiteral("January"), 1990);
+    for (int reading = 1; reading <= 2; ++reading) {
+        m_window->cmdProceed_Click();
+        QPointer<frmMdi> frame = m_window->readingFrame();
+        QVERIFY(frame);
+        QVERIFY(QTest::qWaitForWindowExposed(frame));
+        frame->cmdBack_Click();
+        QTRY_VERIFY(!frame);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QCOMPARE(m_window->pos(), moved);
     }
 }
 
