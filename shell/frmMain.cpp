@@ -37,11 +37,14 @@ namespace orvella {
 
 namespace {
 
-constexpr auto NameMissing = "Please Enter  Your Name !";
-constexpr auto FebruaryRefused = "Please Enter Correct Date Or Month!";
-constexpr auto ThirtyDayMonthRefused = "Please Enter Correct Date Or Month !";
-constexpr auto OnlyLetters = "Please Enter only Letters";
-constexpr auto FileRefused = "Please Check The File.";
+// The window's messages, translated in its own context (frmMain::tr).
+constexpr auto NameMissing = QT_TRANSLATE_NOOP("orvella::frmMain", "Please Enter  Your Name !");
+constexpr auto FebruaryRefused =
+    QT_TRANSLATE_NOOP("orvella::frmMain", "Please Enter Correct Date Or Month!");
+constexpr auto ThirtyDayMonthRefused =
+    QT_TRANSLATE_NOOP("orvella::frmMain", "Please Enter Correct Date Or Month !");
+constexpr auto OnlyLetters = QT_TRANSLATE_NOOP("orvella::frmMain", "Please Enter only Letters");
+constexpr auto FileRefused = QT_TRANSLATE_NOOP("orvella::frmMain", "Please Check The File.");
 
 QString text(const char* latin1)
 {
@@ -326,14 +329,14 @@ void frmMain::Form_Load(SettingsStore& settings)
 
 void frmMain::showNameRefused()
 {
-    Dialogs::information(this, text(OnlyLetters));
+    Dialogs::information(this, tr(OnlyLetters));
 }
 
 bool frmMain::ValidateBirthInput()
 {
     // A name of blanks alone is no name.
     if (m_txtName->text().trimmed().isEmpty()) {
-        Dialogs::information(this, text(NameMissing));
+        Dialogs::information(this, tr(NameMissing));
         m_txtName->setFocus();
         return false;
     }
@@ -342,10 +345,10 @@ bool frmMain::ValidateBirthInput()
     case DateRefusal::None:
         return true;
     case DateRefusal::February:
-        Dialogs::information(this, text(FebruaryRefused));
+        Dialogs::information(this, tr(FebruaryRefused));
         return false;
     case DateRefusal::ThirtyDayMonth:
-        Dialogs::information(this, text(ThirtyDayMonthRefused));
+        Dialogs::information(this, tr(ThirtyDayMonthRefused));
         return false;
     }
     return false;
@@ -405,13 +408,13 @@ ReportSource frmMain::reportSource() const
 void frmMain::cmdOpen_Click()
 {
     const QString path = Dialogs::openFileName(
-        this, {text("Select the source file"), text("Orvella (*.lyr)"), text("lyr")});
+        this, {tr("Select the source file"), text("Orvella (*.lyr)"), text("lyr")});
     if (path.isEmpty())
         return;
     const std::optional<ReportFileEntries> entries =
         HasReportFileSuffix(path) ? ReadReportFile(path) : std::nullopt;
     if (!entries) {
-        Dialogs::error(this, text(FileRefused));
+        Dialogs::error(this, tr(FileRefused));
         return;
     }
     setName(entries->name);
