@@ -155,11 +155,10 @@ QWidget* detailsBox(QWidget* parent, const QRect& geometry, const QColor& backgr
 }
 
 // The name box lets through only what the name rule takes; its validator tells of the rest.
-QLineEdit* nameBox(QWidget* parent, const QRect& geometry, const ControlRow& row)
+QLineEdit* nameBox(QWidget* parent, const ControlRow& row)
 {
     auto* box = new QLineEdit(parent);
     box->setAccessibleName(text(row.text));
-    box->setGeometry(geometry);
     box->setFont(verdana(row.pointSize, true));
     box->setMaxLength(MaxNameLength);
     setColors(box, Peach, Maroon);
@@ -268,7 +267,7 @@ void frmMain::buildControls()
         QWidget* widget = nullptr;
         switch (row.style) {
         case ControlStyle::NameBox:
-            widget = m_txtName = nameBox(parent, geometry, row);
+            widget = m_txtName = nameBox(parent, row);
             connect(m_txtName->findChild<NameValidator*>(), &NameValidator::refused, this,
                     &frmMain::showNameRefused, Qt::QueuedConnection);
             break;
@@ -289,6 +288,7 @@ void frmMain::buildControls()
         }
         }
         widget->setObjectName(QLatin1StringView(row.name));
+        widget->setGeometry(geometry);
         if (row.click)
             connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, row.click);
     }
