@@ -1,5 +1,7 @@
 #include "BirthInputRules.h"
 
+#include <QDate>
+
 namespace orvella {
 
 std::optional<QChar> nameCharacter(QChar c)
@@ -26,17 +28,14 @@ std::optional<QString> nameUnderRule(QStringView text)
 
 DateRefusal dateRefusal(int monthIndex, int dayIndex, int year)
 {
-    constexpr int February = 1;
-    constexpr int ThirtyFirst = 30;
-    const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    if (monthIndex == February && dayIndex >= (leapYear ? 29 : 28))
-        return DateRefusal::February;
-    // April, June, September and November.
-    const bool thirtyDays =
-        monthIndex == 3 || monthIndex == 5 || monthIndex == 8 || monthIndex == 10;
-    if (thirtyDays && dayIndex == ThirtyFirst)
-        return DateRefusal::ThirtyDayMonth;
-    return DateRefusal::None;
+    const int month = monthIndex + 1;
+    const int day = dayIndex + 1;
+    // Only a day the lists offer, in a month of a year that exists, can be refused; the
+    // Gregorian calendar's month lengths and leap years are QDate's.
+    if (day < 1 || day > 31 || !QDate::isValid(year, month, 1) || QDate::isValid(year, month, day))
+        return DateRefusal::None;
+    constexpr int February = 2;
+    return month == February ? DateRefusal::February : DateRefusal::ThirtyDayMonth;
 }
 
 } // namespace orvella

@@ -51,6 +51,8 @@ const QString& KnowledgeTexts::path(SignIndex sign) const
 
 KnowledgeTexts& TheKnowledgeTexts()
 {
+    // Program-wide: the texts are the program's own, the same for every reading and window; each
+    // Proceed loads them afresh into the one set.
     static KnowledgeTexts texts;
     return texts;
 }

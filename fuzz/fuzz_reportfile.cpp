@@ -41,12 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // last line lacks the CR LF can be two bytes short of a file the writer would refuse.
     const qint64 written = entries->name.size() + entries->day.size() + entries->monthName.size() +
                            entries->year.size() + 4 * 2;
-    QString error;
-    const bool saved = WriteReportFile(out, birth, &error);
-    FUZZ_CHECK(saved == (written <= MaxReportFileSize));
+    const Outcome saved = WriteReportFile(out, birth);
+    FUZZ_CHECK(saved.succeeded() == (written <= MaxReportFileSize));
     if (saved)
         FUZZ_CHECK(ReadReportFile(out) == entries);
     else
-        FUZZ_CHECK(!error.isEmpty());
+        FUZZ_CHECK(!saved.message().isEmpty());
     return 0;
 }

@@ -23,10 +23,12 @@ enum class ReportStyle {
 QTextCharFormat reportCharFormat(ReportStyle style);
 
 // One write into the report box, in the style in force at that moment. Line breaks inside
-// the text are CR LF.
+// the text are CR LF. A piece with an address is a link to it: the report knows where its
+// web addresses are, so nothing has to find them in its text.
 struct ReportPiece {
     ReportStyle style;
     QString text;
+    QString href; // empty: no link
 
     friend bool operator==(const ReportPiece&, const ReportPiece&) = default;
 };
@@ -37,7 +39,9 @@ inline constexpr QLatin1StringView ReportLineBreak{"\r\n"};
 // give is written as empty text.
 std::vector<ReportPiece> ComposeReport(const ReportSource& source);
 
-// Inserts the pieces at the cursor, each in its style; every CR LF becomes a new paragraph.
+// Inserts the pieces at the cursor, each in its style; every CR LF becomes a new paragraph. A
+// link keeps its piece's weight and is written as Qt writes one: an anchor, underlined, in the
+// application palette's link colour.
 void WriteReport(QTextCursor& cursor, const std::vector<ReportPiece>& pieces);
 
 // The document's text with CR LF between paragraphs, as the report was written.

@@ -1,9 +1,9 @@
 #include "ReportExport.h"
 
 #include "Look.h"
+#include "ReportPrinting.h"
 #include "WholeFile.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QLocale>
@@ -17,13 +17,10 @@ namespace orvella {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("orvella::ReportExport", text);
-}
-
-// The same blank paper around the text as on a printout.
-constexpr double PageMarginMillimetres = 20.0;
+// The translation context of this file's messages.
+struct ReportExport {
+    Q_DECLARE_TR_FUNCTIONS(orvella::ReportExport)
+};
 
 // The paper of the user's part of the world: Letter where it is the custom, A4 elsewhere.
 QPageSize localPaper()
@@ -43,14 +40,8 @@ QByteArray pdfBytes(QTextDocument& document, const QString& title)
     writer.setTitle(title);
     writer.setCreator(QString(WindowTitle));
     writer.setPageSize(localPaper());
-    writer.setPageMargins(QMarginsF(PageMarginMillimetres, PageMarginMillimetres,
-                                    PageMarginMillimetres, PageMarginMillimetres),
-                          QPageLayout::Millimeter);
-    // Laid out afresh for the page, as the printout is: fonts measured at the writer's
-    // resolution, no page numbers added. The links stay links.
-    document.documentLayout()->setPaintDevice(&writer);
-    document.setPageSize(writer.pageLayout().paintRectPixels(writer.resolution()).size());
-    document.print(&writer);
+    // The pages of a printout; the links stay links.
+    PrintPages(document, writer);
     return buffer.data();
 }
 
@@ -90,24 +81,18 @@ QString exportSuffix(ExportFormat format)
     return {};
 }
 
-bool ExportReportDocument(const QTextDocument& source, ExportFormat format, const QString& path,
-                          const QString& title, QString* errorText)
+Outcome ExportReportDocument(const QTextDocument& source, ExportFormat format, const QString& path,
+                             const QString& title)
 {
-    const auto fail = [errorText](const QString& reason) {
-        if (errorText)
-            *errorText = reason;
-        return false;
-    };
-
     // A copy carries the title, so that the report on screen stays as it is.
     const std::unique_ptr<QTextDocument> document(source.clone());
     document->setMetaInformation(QTextDocument::DocumentTitle, title);
 
     const QByteArray content = documentBytes(*document, format, title);
     if (content.isEmpty())
-        return fail(tr("The document could not be made."));
+        return Failure{ReportExport::tr("The document could not be made."), {}};
 
-    return WriteWholeFile(path, content, errorText);
+    return WriteWholeFile(path, content);
 }
 
 } // namespace orvella

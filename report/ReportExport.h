@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include <QString>
 
 class QTextDocument;
@@ -18,8 +20,8 @@ QString exportSuffix(ExportFormat format);
 
 // Writes the document to the file in the format, with its text, colours, bold and links, and
 // with the title (the PDF also names the program as its creator). The write is atomic: on
-// failure an existing file stays as it was, and the reason is given in plain words.
-bool ExportReportDocument(const QTextDocument& document, ExportFormat format, const QString& path,
-                          const QString& title, QString* errorText);
+// failure an existing file stays as it was, and the failure says why in plain words.
+Outcome ExportReportDocument(const QTextDocument& document, ExportFormat format,
+                             const QString& path, const QString& title);
 
 } // namespace orvella

@@ -1,143 +1,65 @@
 #include "ReportPrinting.h"
 
-#include "Dialogs.h"
-
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
-#include <QPainter>
 #include <QPrinter>
+#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFrame>
+#include <QTextDocumentFragment>
 #include <algorithm>
 #include <memory>
-#include <vector>
 
 namespace orvella {
 
 namespace {
 
+// The translation context of this file's messages.
+struct ReportPrinting {
+    Q_DECLARE_TR_FUNCTIONS(orvella::ReportPrinting)
+};
+
 // The printout keeps at least this much paper blank around the text, whatever the printer's
 // own margins.
 constexpr double MinimumMarginMillimetres = 20.0;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("orvella::ReportPrinting", text);
-}
-
-// The area of a page the text is laid out in, in the printer's device pixels, relative to
-// the printer's printable area.
-QRectF textArea(const QPrinter& printer)
-{
-    const QMarginsF printerMargins = printer.pageLayout().margins(QPageLayout::Millimeter);
-    const double dotsPerMillimetre = printer.resolution() / 25.4;
-    const auto extra = [&](double margin) {
-        return std::max(0.0, MinimumMarginMillimetres - margin) * dotsPerMillimetre;
-    };
-    const QMarginsF inner(extra(printerMargins.left()), extra(printerMargins.top()),
-                          extra(printerMargins.right()), extra(printerMargins.bottom()));
-    return QRectF(0, 0, printer.width(), printer.height()).marginsRemoved(inner);
-}
-
-void printPage(QPainter& painter, QTextDocument& document, const QRectF& area, int pageIndex)
-{
-    const QRectF view(0, pageIndex * area.height(), area.width(), area.height());
-    painter.save();
-    painter.translate(area.left(), area.top() - view.top());
-    painter.setClipRect(view);
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = view;
-    // Text without a colour of its own prints black, whatever the screen's palette.
-    context.palette.setColor(QPalette::Text, Qt::black);
-    document.documentLayout()->draw(&painter, context);
-    painter.restore();
-}
-
-// The pages in the order they go to the printer. A printer that makes copies itself gets
-// one set; otherwise every copy is printed here, collated or page by page.
-std::vector<int> pageSequence(const QPrinter& printer, int pageCount)
-{
-    std::vector<int> pages;
-    for (int page = 0; page < pageCount; ++page)
-        pages.push_back(printer.pageOrder() == QPrinter::LastPageFirst ? pageCount - 1 - page
-                                                                       : page);
-    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
-    std::vector<int> sequence;
-    if (printer.collateCopies()) {
-        for (int copy = 0; copy < copies; ++copy)
-            sequence.insert(sequence.end(), pages.begin(), pages.end());
-    } else {
-        for (int page : pages)
-            sequence.insert(sequence.end(), static_cast<std::size_t>(copies), page);
-    }
-    return sequence;
-}
-
 } // namespace
 
-QString PrinterRefusal(const QPrinter& printer)
+void PrintPages(const QTextDocument& source, QPagedPaintDevice& device, int copies)
 {
-    // Printing to a file needs no printer. (A printer that has gone leaves the QPrinter on PDF
-    // output, but without a file.)
-    if (!printer.outputFileName().isEmpty())
-        return {};
-    const QString name = printer.printerName();
-    const auto told = [&name](const char* unnamed, const char* named) {
-        return name.isEmpty() ? tr(unnamed) : tr(named).arg(name);
-    };
-    switch (Dialogs::printerCondition(printer)) {
-    case PrinterCondition::Ready:
-        return {};
-    case PrinterCondition::Missing:
-        return told("No printer is available.", "The printer \"%1\" is not available any more.");
-    case PrinterCondition::Error:
-        return told("The printer is stopped or reports an error, and does not take jobs.",
-                    "The printer \"%1\" is stopped or reports an error, and does not take jobs.");
-    case PrinterCondition::Aborted:
-        return told("The printer has stopped and does not take jobs.",
-                    "The printer \"%1\" has stopped and does not take jobs.");
-    case PrinterCondition::RefusingJobs:
-        return told("The printer does not accept jobs now.",
-                    "The printer \"%1\" does not accept jobs now.");
+    const QMarginsF margins = device.pageLayout().margins(QPageLayout::Millimeter);
+    const auto atLeast = [](double margin) { return std::max(margin, MinimumMarginMillimetres); };
+    device.setPageMargins({atLeast(margins.left()), atLeast(margins.top()),
+                           atLeast(margins.right()), atLeast(margins.bottom())},
+                          QPageLayout::Millimeter);
+
+    // Qt lays a document out afresh for the device only when it has no page size, and then
+    // adds margins and page numbers of its own: the copy gets the page size, laid out at the
+    // device's resolution, so that fonts are measured there; the screen's layout stays as it is.
+    const std::unique_ptr<QTextDocument> document(source.clone());
+    // A device that makes no copies itself (PDF output) gets them one after another.
+    const QTextDocumentFragment whole(&source);
+    QTextBlockFormat newPage;
+    newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    for (int copy = 1; copy < copies; ++copy) {
+        QTextCursor cursor(document.get());
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertBlock(newPage);
+        cursor.insertFragment(whole);
     }
-    return {};
+    document->documentLayout()->setPaintDevice(&device);
+    document->setPageSize(device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
+    document->print(&device);
 }
 
-bool PrintReportDocument(const QTextDocument& source, QPrinter& printer, QString* errorText)
+Outcome PrintReportDocument(const QTextDocument& document, QPrinter& printer)
 {
-    const auto fail = [errorText](const QString& reason) {
-        if (errorText)
-            *errorText = reason;
-        return false;
-    };
-
     if (!printer.isValid())
-        return fail(tr("No printer is available."));
-
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return fail(tr("The printer could not start the print job."));
-
-    // Lay the text out afresh on the printer, so that fonts are measured at its resolution;
-    // the screen's layout stays as it is.
-    const std::unique_ptr<QTextDocument> document(source.clone());
-    document->documentLayout()->setPaintDevice(&printer);
-    const QRectF area = textArea(printer);
-    document->setPageSize(area.size());
-
-    bool first = true;
-    for (int page : pageSequence(printer, document->pageCount())) {
-        if (!first && !printer.newPage()) {
-            painter.end();
-            return fail(tr("The printer could not go on to the next page."));
-        }
-        first = false;
-        printPage(painter, *document, area, page);
-    }
-
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return fail(tr("The print job failed."));
-    return true;
+        return Failure{ReportPrinting::tr("No printer is available."), {}};
+    // Qt hands copies and their collation to a print service; a PDF file gets none from it.
+    PrintPages(document, printer, printer.supportsMultipleCopies() ? 1 : printer.copyCount());
+    if (printer.printerState() == QPrinter::Error)
+        return Failure{ReportPrinting::tr("The print job failed."), {}};
+    return {};
 }
 
 } // namespace orvella

@@ -1,24 +1,24 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include <QString>
 
+class QPagedPaintDevice;
 class QPrinter;
 class QTextDocument;
 
 namespace orvella {
 
-// Prints the document on the printer as the print dialog left it: copies, collation and page
-// order are honoured, the text keeps its colours and styles. Returns false with the reason in
-// plain words when the printer is missing or the print job cannot start or fails.
-// Why the printer the print dialog chose cannot take a job now, as the print service tells it:
-// the printer is gone (or the service with it), it is in its error or aborted state (a stopped
-// CUPS queue counts as an error), or its queue turns jobs away. Empty when it can, and for
-// output to a file. What this cannot see: Qt hands the finished job to the print service and
-// drops its answer, so a job the service refuses for a reason of its own (quota, rights,
-// options), a change between this check and the job, and a failure in the printer's filter or
-// backend after the job was taken all pass in silence.
-QString PrinterRefusal(const QPrinter& printer);
+// The one page layout of printouts and PDF exports: lays a copy of the document out on the
+// device's pages, with at least 20 mm of paper blank on every side and no page numbers, and
+// paints it there (the text keeps its colours and styles; text without a colour is black),
+// the copies one after another.
+void PrintPages(const QTextDocument& document, QPagedPaintDevice& device, int copies = 1);
 
-bool PrintReportDocument(const QTextDocument& document, QPrinter& printer, QString* errorText);
+// Prints the document on the printer as the print dialog left it, with its copies: a print
+// service is asked for them and their collation, a PDF file gets them one after another. Fails,
+// saying why in plain words, when the printer is missing or the print job cannot start.
+Outcome PrintReportDocument(const QTextDocument& document, QPrinter& printer);
 
 } // namespace orvella

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "LinkLabel.h"
 #include "Look.h"
+#include "PrinterRefusal.h"
 #include "ReportComposition.h"
 #include "ReportFile.h"
 #include "ReportPrinting.h"
@@ -87,9 +88,9 @@ constexpr std::array<ExportEntry, 3> ExportEntries{{
 constexpr qsizetype SuggestedNameLength = 60;
 
 // What failed, then why, in an error box.
-void tellFailure(QWidget* parent, const QString& what, const QString& reason)
+void tellFailure(QWidget* parent, const QString& what, const QString& why)
 {
-    Dialogs::error(parent, what + QLatin1StringView("\n\n") + reason);
+    Dialogs::error(parent, what + QLatin1StringView("\n\n") + why);
 }
 
 QWidget* makeCaption(const Control& control, QWidget* parent)
@@ -277,9 +278,8 @@ void frmSave::cmdSave_Click()
                                      QStringLiteral("lyr")});
     if (path.isEmpty())
         return;
-    QString reason;
-    if (!WriteReportFile(path, m_source.birth, &reason))
-        tellFailure(this, tr("The reading was not saved."), reason);
+    if (const Outcome saved = WriteReportFile(path, m_source.birth); !saved)
+        tellFailure(this, tr("The reading was not saved."), saved.message());
 }
 
 QString frmSave::readingTitle() const
@@ -308,9 +308,10 @@ void frmSave::exportReport(ExportFormat format)
                                      documents.filePath(fileName + u'.' + suffix)});
     if (path.isEmpty())
         return;
-    QString reason;
-    if (!ExportReportDocument(*m_box->document(), format, path, readingTitle(), &reason))
-        tellFailure(this, tr("The report was not exported."), reason);
+    if (const Outcome exported =
+            ExportReportDocument(*m_box->document(), format, path, readingTitle());
+        !exported)
+        tellFailure(this, tr("The report was not exported."), exported.message());
 }
 
 void frmSave::cmdPrint_Click()
@@ -321,8 +322,8 @@ void frmSave::cmdPrint_Click()
     const bool hasSelection = selection.hasSelection();
     if (!Dialogs::print(this, printer, hasSelection))
         return;
-    const auto notPrinted = [this](const QString& reason) {
-        tellFailure(this, tr("The report was not printed."), reason);
+    const auto notPrinted = [this](const QString& why) {
+        tellFailure(this, tr("The report was not printed."), why);
     };
     // The printer may have gone, or stopped, while the dialog was open.
     if (const QString refusal = PrinterRefusal(printer); !refusal.isEmpty()) {
@@ -338,9 +339,8 @@ void frmSave::cmdPrint_Click()
         QTextCursor(&selected).insertFragment(selection.selection());
         document = &selected;
     }
-    QString reason;
-    if (!PrintReportDocument(*document, printer, &reason))
-        notPrinted(reason);
+    if (const Outcome printed = PrintReportDocument(*document, printer); !printed)
+        notPrinted(printed.message());
 }
 
 } // namespace orvella

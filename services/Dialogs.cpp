@@ -100,6 +100,8 @@ QtDialogBackend& qtBackend()
     return backend;
 }
 
+// Program-wide, as the seam is: every window's dialogs go through the one backend, which a test
+// replaces for its lifetime. Null: Qt's own dialogs.
 DialogBackend* current = nullptr;
 
 } // namespace

@@ -8,11 +8,16 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
+#include <QScopedValueRollback>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTimer>
+#include <cerrno>
 #include <csignal>
 #include <functional>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,7 +25,20 @@ namespace orvella {
 
 namespace {
 
-bool ending = false;
+// Whether the process a lock file names runs the program it names, on this machine, as QLockFile
+// asks before it takes a stale lock over. Asked again here because a stale lock that cannot be
+// removed (a folder without write permission) leaves QLockFile with the same error as a held
+// one. A lock of another machine, or of a process whose program cannot be read, counts as held.
+bool namesRunningCopy(qint64 pid, const QString& host, const QString& application)
+{
+    if (!host.isEmpty() && host != QSysInfo::machineHostName())
+        return true;
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max() ||
+        (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
+        return false;
+    const QString program = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
+    return program.isEmpty() || QFileInfo(program).fileName() == QFileInfo(application).fileName();
+}
 
 // Runs an action once the window has been painted for the first time.
 class AfterFirstPaint : public QObject {
@@ -82,14 +100,15 @@ SingleInstance::SingleInstance(const QString& lockFilePath)
         m_first = true;
         return;
     }
-    // LockFailedError alone means the file exists; QLockFile has then found the process it
-    // names alive and running this program. Where no process can be read from it (a directory,
-    // an empty or foreign file) nothing shows another copy.
+    // LockFailedError alone means the file exists. Where no process can be read from it (a
+    // directory, an empty or foreign file), or the process it names is gone, nothing shows
+    // another copy.
     qint64 pid = 0;
     QString host;
     QString application;
     const bool heldByLiveCopy = m_lock.error() == QLockFile::LockFailedError &&
-                                m_lock.getLockInfo(&pid, &host, &application);
+                                m_lock.getLockInfo(&pid, &host, &application) &&
+                                namesRunningCopy(pid, host, application);
     m_first = !heldByLiveCopy;
 }
 
@@ -116,7 +135,9 @@ int StartApplication(QApplication& app)
 
     const SingleInstance instance;
     if (!instance.isFirst()) {
-        Dialogs::information(nullptr, QStringLiteral("Application is already running"));
+        Dialogs::information(
+            nullptr,
+            QCoreApplication::translate("orvella::Application", "Application is already running"));
         return 0;
     }
 
@@ -131,13 +152,16 @@ int StartApplication(QApplication& app)
 
 void EndApplication()
 {
+    // Program-wide, as the end is: closing a window (the frame, the input window) runs
+    // EndApplication again from the window's close handler while the loop below is running,
+    // and that inner call must not start the windows' closing over.
+    static bool ending = false;
     if (ending)
         return;
-    ending = true;
+    const QScopedValueRollback endingNow(ending, true);
     for (QWidget* window : QApplication::topLevelWidgets())
         window->close();
     QCoreApplication::quit();
-    ending = false;
 }
 
 } // namespace orvella

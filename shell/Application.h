@@ -16,7 +16,8 @@ bool IsPrivateFolder(const QString& path);
 QString SingleInstanceLockPath();
 
 // One running copy per user. The lock is held while this object lives; a lock left behind by
-// a copy that crashed or was killed names a process that no longer exists, and is taken over.
+// a copy that crashed or was killed names a process that no longer exists, and is taken over, or
+// passed over where it cannot be removed; a running copy's lock holds however old it is.
 // Only a lock held by a live copy makes this copy a second one: when the lock cannot be taken
 // for any other reason (no private folder, a directory where the lock file goes, a folder that
 // cannot be written, a full disk) the program runs, without the lock.

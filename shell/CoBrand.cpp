@@ -21,6 +21,8 @@ Banner BannerFor(double r)
 
 double BannerRandom()
 {
+    // Program-wide: one sequence for the whole run, seeded once, as every window's banner draws
+    // from it.
     static QRandomGenerator generator(
         static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() & 0xffffffff));
     return generator.generateDouble();

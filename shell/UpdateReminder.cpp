@@ -4,6 +4,9 @@
 #include "SettingsStore.h"
 #include "WebPage.h"
 
+#include <QCoreApplication>
+#include <cstdlib>
+
 namespace orvella {
 
 void RemindOfUpdate(SettingsStore& settings, const QDate& today, QWidget* parent)
@@ -13,12 +16,12 @@ void RemindOfUpdate(SettingsStore& settings, const QDate& today, QWidget* parent
         WriteReminderDate(settings, today);
         return;
     }
-    const qint64 days = today.daysTo(last);
-    if (days >= -14 && days <= 14)
+    if (std::abs(today.daysTo(last)) < UpdateReminderDays)
         return;
-    const bool yes =
-        Dialogs::question(parent, QStringLiteral("There maybe an update to this software "
-                                                 "available\nDo you want to check for an update?"));
+    const bool yes = Dialogs::question(
+        parent, QCoreApplication::translate("orvella::UpdateReminder",
+                                            "There maybe an update to this software "
+                                            "available\nDo you want to check for an update?"));
     WriteReminderDate(settings, today);
     if (yes)
         OpenWebPage(WebPages::Download);

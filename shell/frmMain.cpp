@@ -38,11 +38,14 @@ namespace orvella {
 
 namespace {
 
-constexpr auto NameMissing = "Please Enter  Your Name !";
-constexpr auto FebruaryRefused = "Please Enter Correct Date Or Month!";
-constexpr auto ThirtyDayMonthRefused = "Please Enter Correct Date Or Month !";
-constexpr auto OnlyLetters = "Please Enter only Letters";
-constexpr auto FileRefused = "Please Check The File.";
+// The window's messages, translated in its own context (frmMain::tr).
+constexpr auto NameMissing = QT_TRANSLATE_NOOP("orvella::frmMain", "Please Enter  Your Name !");
+constexpr auto FebruaryRefused =
+    QT_TRANSLATE_NOOP("orvella::frmMain", "Please Enter Correct Date Or Month!");
+constexpr auto ThirtyDayMonthRefused =
+    QT_TRANSLATE_NOOP("orvella::frmMain", "Please Enter Correct Date Or Month !");
+constexpr auto OnlyLetters = QT_TRANSLATE_NOOP("orvella::frmMain", "Please Enter only Letters");
+constexpr auto FileRefused = QT_TRANSLATE_NOOP("orvella::frmMain", "Please Check The File.");
 
 QString text(const char* latin1)
 {
@@ -87,12 +90,91 @@ const char* captionLabel(const char* caption)
     return "";
 }
 
+// The strips of the window and the details box in the middle one, as designed (twips).
+struct PanelRow {
+    Container container;
+    int left, top, width, height;
+    QColor background;
+};
+
+const std::array<PanelRow, 4> Panels{{
+    {Container::TopStrip, 0, 0, 7455, 615, Peach},
+    {Container::MiddlePanel, 0, 600, 7455, 3735, Maroon},
+    {Container::BottomStrip, 0, 4320, 7455, 975, Peach},
+    {Container::Details, 2040, 1320, 5295, 1455, Peach}, // inside the middle panel
+}};
+
+// The entries and buttons, as designed; a date list's text is its caption.
+enum class ControlStyle { NameBox, DateList, WrappingButton, Button, Banners };
+
+struct ControlRow {
+    const char* name;
+    ControlStyle style;
+    Container container;
+    int left, top, width, height;
+    const char* text;
+    double pointSize;
+    void (frmMain::*click)() = nullptr; // a button's handler
+};
+
+const std::array<ControlRow, 8> Controls{{
+    {"txtName", ControlStyle::NameBox, Container::Details, 1560, 240, 3615, 375, "Name", 9},
+    {"cboDate", ControlStyle::DateList, Container::Details, 1560, 1080, 900, 315, "Date", 8.25},
+    {"cboMonth", ControlStyle::DateList, Container::Details, 2580, 1080, 1380, 315, "Month", 8.25},
+    {"cboYear", ControlStyle::DateList, Container::Details, 4080, 1080, 1020, 315, "Year", 8.25},
+    {"cmdOpen", ControlStyle::WrappingButton, Container::MiddlePanel, 120, 1320, 1815, 1455,
+     "Click Here To Open Previously Saved Orvella Reading", 8.25, &frmMain::cmdOpen_Click},
+    {"cmdProceed", ControlStyle::Button, Container::MiddlePanel, 120, 2880, 7260, 615, "&Proceed",
+     9, &frmMain::cmdProceed_Click},
+    // The two banners, one in front of the other.
+    {"lblCobrand", ControlStyle::Banners, Container::BottomStrip, 120, 240, 6105, 615, nullptr,
+     8.25},
+    {"cmdExit", ControlStyle::Button, Container::BottomStrip, 6360, 360, 975, 375, "&Exit", 8.25,
+     &frmMain::cmdExit_Click},
+}};
+
+// Tab: the window's own controls, then the links: the forum, then the banner in front.
+constexpr std::array TabOrder{"txtName", "cboDate", "cboMonth", "cboYear",    "cmdProceed",
+                              "cmdOpen", "cmdExit", "Label61",  "lblCobrand", "lblFullBrand"};
+
 QWidget* panel(QWidget* parent, const QRect& geometry, const QColor& background)
 {
     auto* widget = new QWidget(parent);
     widget->setGeometry(geometry);
     setColors(widget, Maroon, background);
     return widget;
+}
+
+QWidget* detailsBox(QWidget* parent, const QRect& geometry, const QColor& background)
+{
+    auto* details = new QGroupBox(text("Your Details"), parent);
+    details->setObjectName(QStringLiteral("fraDetails"));
+    details->setGeometry(geometry);
+    details->setFont(verdana(8.25, true));
+    setColors(details, Maroon, background);
+    return details;
+}
+
+// The name box lets through only what the name rule takes; its validator tells of the rest.
+QLineEdit* nameBox(QWidget* parent, const ControlRow& row)
+{
+    auto* box = new QLineEdit(parent);
+    box->setAccessibleName(text(row.text));
+    box->setFont(verdana(row.pointSize, true));
+    box->setMaxLength(MaxNameLength);
+    setColors(box, Peach, Maroon);
+    box->setValidator(new NameValidator(box));
+    if (auto* caption = parent->findChild<QLabel*>(QLatin1StringView(captionLabel(row.text))))
+        caption->setBuddy(box);
+    return box;
+}
+
+QPushButton* button(QPushButton* button, const ControlRow& row)
+{
+    makeFlatButton(button, row.pointSize);
+    button->setAutoDefault(true); // Enter presses the button that has the focus
+    button->setDefault(false);
+    return button;
 }
 
 // A date list, named by its caption, which a screen reader speaks with the list's entry.
@@ -139,29 +221,15 @@ void frmMain::buildControls()
     setColors(client, Maroon, Maroon);
     setCentralWidget(client);
 
-    QWidget* topStrip = panel(client, twipsRect(0, 0, 7455, 615), Peach);
-    QWidget* middle = panel(client, twipsRect(0, 600, 7455, 3735), Maroon);
-    QWidget* bottomStrip = panel(client, twipsRect(0, 4320, 7455, 975), Peach);
-
-    auto* details = new QGroupBox(text("Your Details"), middle);
-    details->setObjectName(QStringLiteral("fraDetails"));
-    details->setGeometry(twipsRect(2040, 1320, 5295, 1455));
-    details->setFont(verdana(8.25, true));
-    setColors(details, Maroon, Peach);
-
-    const auto containerOf = [&](Container c) -> QWidget* {
-        switch (c) {
-        case Container::TopStrip:
-            return topStrip;
-        case Container::MiddlePanel:
-            return middle;
-        case Container::Details:
-            return details;
-        case Container::BottomStrip:
-            return bottomStrip;
-        }
-        return client;
-    };
+    std::array<QWidget*, 4> containers{};
+    const auto containerOf = [&](Container c) { return containers[static_cast<std::size_t>(c)]; };
+    for (const PanelRow& row : Panels) {
+        const QRect geometry = twipsRect(row.left, row.top, row.width, row.height);
+        containers[static_cast<std::size_t>(row.container)] =
+            row.container == Container::Details
+                ? detailsBox(containerOf(Container::MiddlePanel), geometry, row.background)
+                : panel(client, geometry, row.background);
+    }
 
     const auto place = [](auto* label, const LabelRow& row) {
         label->setObjectName(QLatin1StringView(row.name));
@@ -193,61 +261,48 @@ void frmMain::buildControls()
         }
     }
 
-    m_txtName = new QLineEdit(details);
-    m_txtName->setObjectName(QStringLiteral("txtName"));
-    m_txtName->setAccessibleName(QStringLiteral("Name"));
-    m_txtName->setGeometry(twipsRect(1560, 240, 3615, 375));
-    m_txtName->setFont(verdana(9, true));
-    m_txtName->setMaxLength(MaxNameLength);
-    setColors(m_txtName, Peach, Maroon);
-    auto* validator = new NameValidator(m_txtName);
-    m_txtName->setValidator(validator);
-    connect(validator, &NameValidator::refused, this, &frmMain::showNameRefused,
-            Qt::QueuedConnection);
-
-    if (auto* nameCaption = details->findChild<QLabel*>(QLatin1StringView(captionLabel("Name"))))
-        nameCaption->setBuddy(m_txtName);
-    m_cboDate = dateList(details, "cboDate", "Date", twipsRect(1560, 1080, 900, 315));
-    m_cboMonth = dateList(details, "cboMonth", "Month", twipsRect(2580, 1080, 1380, 315));
-    m_cboYear = dateList(details, "cboYear", "Year", twipsRect(4080, 1080, 1020, 315));
-
-    auto* cmdOpen =
-        new WrappingButton(text("Click Here To Open Previously Saved Orvella Reading"), middle);
-    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
-    cmdOpen->setGeometry(twipsRect(120, 1320, 1815, 1455));
-    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
-
-    auto* cmdProceed = new QPushButton(text("&Proceed"), middle);
-    cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
-    cmdProceed->setGeometry(twipsRect(120, 2880, 7260, 615));
-    connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
-
-    const BrandBanners banners = addBrandBanners(bottomStrip, twipsRect(120, 240, 6105, 615));
-    m_lblCobrand = banners.cobrand;
-    m_lblFullBrand = banners.fullBrand;
-
-    auto* cmdExit = new QPushButton(text("&Exit"), bottomStrip);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit->setGeometry(twipsRect(6360, 360, 975, 375));
-    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
-
-    for (QPushButton* button : {static_cast<QPushButton*>(cmdOpen), cmdProceed, cmdExit}) {
-        makeFlatButton(button, button == cmdProceed ? 9 : 8.25);
-        button->setAutoDefault(true); // Enter presses the button that has the focus
-        button->setDefault(false);
+    for (const ControlRow& row : Controls) {
+        QWidget* parent = containerOf(row.container);
+        const QRect geometry = twipsRect(row.left, row.top, row.width, row.height);
+        QWidget* widget = nullptr;
+        switch (row.style) {
+        case ControlStyle::NameBox:
+            widget = m_txtName = nameBox(parent, row);
+            connect(m_txtName->findChild<NameValidator*>(), &NameValidator::refused, this,
+                    &frmMain::showNameRefused, Qt::QueuedConnection);
+            break;
+        case ControlStyle::DateList:
+            widget = dateList(parent, row.name, row.text, geometry);
+            break;
+        case ControlStyle::WrappingButton:
+            widget = button(new WrappingButton(text(row.text), parent), row);
+            break;
+        case ControlStyle::Button:
+            widget = button(new QPushButton(text(row.text), parent), row);
+            break;
+        case ControlStyle::Banners: {
+            const BrandBanners banners = addBrandBanners(parent, geometry);
+            m_lblCobrand = banners.cobrand;
+            m_lblFullBrand = banners.fullBrand;
+            continue;
+        }
+        }
+        widget->setObjectName(QLatin1StringView(row.name));
+        widget->setGeometry(geometry);
+        if (row.click)
+            connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, row.click);
     }
+    m_cboDate = findChild<QComboBox*>(QStringLiteral("cboDate"));
+    m_cboMonth = findChild<QComboBox*>(QStringLiteral("cboMonth"));
+    m_cboYear = findChild<QComboBox*>(QStringLiteral("cboYear"));
 
-    QWidget::setTabOrder(m_txtName, m_cboDate);
-    QWidget::setTabOrder(m_cboDate, m_cboMonth);
-    QWidget::setTabOrder(m_cboMonth, m_cboYear);
-    QWidget::setTabOrder(m_cboYear, cmdProceed);
-    QWidget::setTabOrder(cmdProceed, cmdOpen);
-    QWidget::setTabOrder(cmdOpen, cmdExit);
-    // The links come after the window's own controls: the forum, then the banner in front.
-    auto* forum = findChild<LinkLabel*>(QStringLiteral("Label61"));
-    QWidget::setTabOrder(cmdExit, forum);
-    QWidget::setTabOrder(forum, m_lblCobrand);
-    QWidget::setTabOrder(m_lblCobrand, m_lblFullBrand);
+    QWidget* previous = nullptr;
+    for (const char* name : TabOrder) {
+        QWidget* next = findChild<QWidget*>(QLatin1StringView(name));
+        if (previous && next)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void frmMain::buildMenus()
@@ -274,14 +329,14 @@ void frmMain::Form_Load(SettingsStore& settings)
 
 void frmMain::showNameRefused()
 {
-    Dialogs::information(this, text(OnlyLetters));
+    Dialogs::information(this, tr(OnlyLetters));
 }
 
 bool frmMain::ValidateBirthInput()
 {
     // A name of blanks alone is no name.
     if (m_txtName->text().trimmed().isEmpty()) {
-        Dialogs::information(this, text(NameMissing));
+        Dialogs::information(this, tr(NameMissing));
         m_txtName->setFocus();
         return false;
     }
@@ -290,10 +345,10 @@ bool frmMain::ValidateBirthInput()
     case DateRefusal::None:
         return true;
     case DateRefusal::February:
-        Dialogs::information(this, text(FebruaryRefused));
+        Dialogs::information(this, tr(FebruaryRefused));
         return false;
     case DateRefusal::ThirtyDayMonth:
-        Dialogs::information(this, text(ThirtyDayMonthRefused));
+        Dialogs::information(this, tr(ThirtyDayMonthRefused));
         return false;
     }
     return false;
@@ -353,13 +408,13 @@ ReportSource frmMain::reportSource() const
 void frmMain::cmdOpen_Click()
 {
     const QString path = Dialogs::openFileName(
-        this, {text("Select the source file"), text("Orvella (*.lyr)"), text("lyr")});
+        this, {tr("Select the source file"), text("Orvella (*.lyr)"), text("lyr")});
     if (path.isEmpty())
         return;
     const std::optional<ReportFileEntries> entries =
         HasReportFileSuffix(path) ? ReadReportFile(path) : std::nullopt;
     if (!entries) {
-        Dialogs::error(this, text(FileRefused));
+        Dialogs::error(this, tr(FileRefused));
         return;
     }
     setName(entries->name);

@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
+#include <array>
 
 namespace orvella {
 
@@ -35,20 +36,10 @@ QString text(const char* latin1)
     return QString::fromLatin1(latin1);
 }
 
-// A strip docked to the top or bottom edge: full width, fixed height.
-QFrame* strip(const char* name, int heightTwips, const QColor& background)
-{
-    auto* widget = new QFrame;
-    widget->setObjectName(QLatin1StringView(name));
-    widget->setFixedHeight(twips(heightTwips));
-    setColors(widget, Maroon, background);
-    return widget;
-}
-
 // The banner strip opens the home page when clicked anywhere.
-class BannerStrip : public QWidget {
+class BannerStrip : public QFrame {
 public:
-    using QWidget::QWidget;
+    using QFrame::QFrame;
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override
@@ -57,6 +48,101 @@ protected:
             OpenWebPage(WebPages::Home);
     }
 };
+
+// The frame's strips from top to bottom, as designed (heights in twips): the banner, the
+// title and the buttons are docked, full width; the client area between them takes the rest.
+enum class Strip { Banner, Title, Client, Buttons };
+
+struct StripRow {
+    const char* name;
+    Strip strip;
+    int height;
+    QColor background;
+};
+
+const std::array<StripRow, 4> Strips{{
+    {"Picture1", Strip::Banner, 615, Peach},
+    {"Picture3", Strip::Title, 360, LightBlue},
+    {"frmMdiClient", Strip::Client, 0, LightBlue},
+    {"Picture2", Strip::Buttons, 855, Peach},
+}};
+
+// What stands on the strips, as designed (twips, relative to the strip).
+enum class ElementStyle { ForumBanner, Title, BrandBanners, Button };
+
+struct ElementRow {
+    const char* name;
+    ElementStyle style;
+    Strip strip;
+    int left, top, width, height; // a title's width: sized to the text
+    const char* text;
+    void (frmMdi::*click)() = nullptr; // a button's handler
+};
+
+const std::array<ElementRow, 6> Elements{{
+    {"lblVeldaneBanner", ElementStyle::ForumBanner, Strip::Banner, 840, 0, 9480, 465, nullptr},
+    {"lblSoftwareName", ElementStyle::Title, Strip::Title, 3960, -15, 0, 345, "Orvella"},
+    // The co-branding and the fully-branded banner; the fully-branded one stays in front.
+    {"lblCobrand", ElementStyle::BrandBanners, Strip::Buttons, 120, 120, 5745, 615, nullptr},
+    {"cmdPrint", ElementStyle::Button, Strip::Buttons, 7080, 240, 1260, 465, "&Print",
+     &frmMdi::cmdPrint_Click},
+    {"cmdBack", ElementStyle::Button, Strip::Buttons, 8400, 240, 1260, 465, "&Back",
+     &frmMdi::cmdBack_Click},
+    {"cmdMdiExit", ElementStyle::Button, Strip::Buttons, 9720, 240, 1335, 495, "&Exit",
+     &frmMdi::cmdMdiExit_Click},
+}};
+
+// Tab after the view (its tabs, their fields, the drawing): the buttons, then the links.
+constexpr std::array TabOrderAfterView{"cmdMdiExit",       "cmdBack",    "cmdPrint",
+                                       "lblVeldaneBanner", "lblCobrand", "lblFullBrand"};
+
+// A docked strip: full width, fixed height.
+QFrame* makeStrip(const StripRow& row)
+{
+    QFrame* strip = row.strip == Strip::Banner ? new BannerStrip : new QFrame;
+    strip->setObjectName(QLatin1StringView(row.name));
+    strip->setFixedHeight(twips(row.height));
+    setColors(strip, Maroon, row.background);
+    if (row.strip == Strip::Banner)
+        strip->setCursor(handCursor());
+    if (row.strip == Strip::Title)
+        strip->setFrameStyle(QFrame::Box | QFrame::Plain); // a thin border
+    return strip;
+}
+
+QWidget* makeForumBanner(const ElementRow& row, QWidget* strip)
+{
+    auto* banner = new LinkLabel(
+        QStringLiteral("Visit the Orvella forum at %1 and meet fellow seekers").arg(SiteAddress),
+        strip);
+    banner->setFont(verdana(9.75, true, true));
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+    setColors(banner, Maroon);
+    QObject::connect(banner, &LinkLabel::clicked, banner, [] { OpenWebPage(WebPages::Home); });
+    return banner;
+}
+
+QWidget* makeTitle(const ElementRow& row, QWidget* strip)
+{
+    auto* title = new QLabel(text(row.text), strip);
+    title->setTextFormat(Qt::PlainText);
+    title->setFont(verdana(14.25, true));
+    setColors(title, Maroon);
+    title->move(twipsPoint(row.left, row.top));
+    title->adjustSize();
+    title->resize(title->width(), twips(row.height));
+    return title;
+}
+
+QWidget* makeButton(const ElementRow& row, QWidget* strip)
+{
+    auto* button = new QPushButton(text(row.text), strip);
+    button->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+    button->setAutoDefault(true); // Enter presses the button that has the focus
+    makeFlatButton(button);
+    return button;
+}
 
 // Whether the widget, or one it lies in below the view, does something with a wheel turn
 // itself: a text box scrolls, the tab strip changes tabs.
@@ -95,34 +181,57 @@ void frmMdi::buildStrips()
     column->setSpacing(0);
     setCentralWidget(central);
 
-    auto* picture1 = new BannerStrip;
-    picture1->setObjectName(QStringLiteral("Picture1"));
-    picture1->setFixedHeight(twips(615));
-    picture1->setCursor(handCursor());
-    setColors(picture1, Maroon, Peach);
-    auto* banner = new LinkLabel(
-        QStringLiteral("Visit the Orvella forum at %1 and meet fellow seekers").arg(SiteAddress),
-        picture1);
-    banner->setObjectName(QStringLiteral("lblVeldaneBanner"));
-    banner->setFont(verdana(9.75, true, true));
-    banner->setAlignment(Qt::AlignCenter);
-    banner->setGeometry(twipsRect(840, 0, 9480, 465));
-    setColors(banner, Maroon);
-    connect(banner, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::Home); });
-    m_lblVeldaneBanner = banner;
+    std::array<QWidget*, Strips.size()> strips{};
+    for (const StripRow& row : Strips) {
+        QWidget* strip = row.strip == Strip::Client ? buildClientArea() : makeStrip(row);
+        strips[static_cast<std::size_t>(row.strip)] = strip;
+        column->addWidget(strip, row.strip == Strip::Client ? 1 : 0);
+    }
+    m_buttonStrip = strips[static_cast<std::size_t>(Strip::Buttons)];
+    m_buttonStrip->installEventFilter(this);
 
-    QFrame* picture3 = strip("Picture3", 360, LightBlue);
-    picture3->setFrameStyle(QFrame::Box | QFrame::Plain); // a thin border
-    auto* title = new QLabel(QStringLiteral("Orvella"), picture3);
-    title->setObjectName(QStringLiteral("lblSoftwareName"));
-    title->setTextFormat(Qt::PlainText);
-    title->setFont(verdana(14.25, true));
-    setColors(title, Maroon);
-    title->move(twipsPoint(3960, -15));
-    title->adjustSize();
-    title->resize(title->width(), twips(345));
-    m_lblSoftwareName = title;
+    for (const ElementRow& row : Elements) {
+        QWidget* strip = strips[static_cast<std::size_t>(row.strip)];
+        QWidget* element = nullptr;
+        switch (row.style) {
+        case ElementStyle::ForumBanner:
+            element = makeForumBanner(row, strip);
+            break;
+        case ElementStyle::Title:
+            element = makeTitle(row, strip);
+            break;
+        case ElementStyle::BrandBanners:
+            addBrandBanners(strip, twipsRect(row.left, row.top, row.width, row.height));
+            continue;
+        case ElementStyle::Button:
+            element = makeButton(row, strip);
+            connect(static_cast<QPushButton*>(element), &QPushButton::clicked, this, row.click);
+            break;
+        }
+        element->setObjectName(QLatin1StringView(row.name));
+    }
+    m_lblVeldaneBanner = findChild<QWidget*>(QStringLiteral("lblVeldaneBanner"));
+    m_lblSoftwareName = findChild<QLabel*>(QStringLiteral("lblSoftwareName"));
+    m_cmdPrint = findChild<QPushButton*>(QStringLiteral("cmdPrint"));
+    m_cmdBack = findChild<QPushButton*>(QStringLiteral("cmdBack"));
+    m_cmdMdiExit = findChild<QPushButton*>(QStringLiteral("cmdMdiExit"));
 
+    // Tab, once every strip is in the window.
+    QWidget* previous = m_display->lastInKeyboardOrder();
+    for (const char* name : TabOrderAfterView) {
+        QWidget* next = findChild<QWidget*>(QLatin1StringView(name));
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+    // The frame opens with the focus where Tab starts: on the tabs.
+    m_display->tabs()->tabBar()->setFocus();
+
+    // Back, Print and Exit always stay within reach.
+    setMinimumWidth(twips(2700 + 1260) + 8);
+}
+
+QScrollArea* frmMdi::buildClientArea()
+{
     // Where the client area is smaller than the reading view, the view scrolls; the scroll
     // bars show only then. Where it is larger, the view sits at the top, centred.
     m_client = new QScrollArea;
@@ -144,46 +253,7 @@ void frmMdi::buildStrips()
     for (QWidget* element : m_display->findChildren<QWidget*>())
         if (!usesTheWheel(element, m_display))
             element->installEventFilter(this);
-
-    QFrame* picture2 = strip("Picture2", 855, Peach);
-    m_buttonStrip = picture2;
-    picture2->installEventFilter(this);
-    const BrandBanners brands = addBrandBanners(
-        picture2, twipsRect(120, 120, 5745, 615)); // the fully-branded one stays in front
-
-    const auto button = [&](const char* name, const char* caption, const QRect& geometry) {
-        auto* b = new QPushButton(text(caption), picture2);
-        b->setObjectName(QLatin1StringView(name));
-        b->setGeometry(geometry);
-        b->setAutoDefault(true); // Enter presses the button that has the focus
-        makeFlatButton(b);
-        return b;
-    };
-    m_cmdPrint = button("cmdPrint", "&Print", twipsRect(7080, 240, 1260, 465));
-    m_cmdBack = button("cmdBack", "&Back", twipsRect(8400, 240, 1260, 465));
-    m_cmdMdiExit = button("cmdMdiExit", "&Exit", twipsRect(9720, 240, 1335, 495));
-    connect(m_cmdPrint, &QPushButton::clicked, this, &frmMdi::cmdPrint_Click);
-    connect(m_cmdBack, &QPushButton::clicked, this, &frmMdi::cmdBack_Click);
-    connect(m_cmdMdiExit, &QPushButton::clicked, this, &frmMdi::cmdMdiExit_Click);
-
-    column->addWidget(picture1);
-    column->addWidget(picture3);
-    column->addWidget(m_client, 1);
-    column->addWidget(picture2);
-
-    // Tab, once every strip is in the window: the view (its tabs, their fields, the drawing), the
-    // buttons, then the links.
-    QWidget::setTabOrder(m_display->lastInKeyboardOrder(), m_cmdMdiExit);
-    QWidget::setTabOrder(m_cmdMdiExit, m_cmdBack);
-    QWidget::setTabOrder(m_cmdBack, m_cmdPrint);
-    QWidget::setTabOrder(m_cmdPrint, m_lblVeldaneBanner);
-    QWidget::setTabOrder(m_lblVeldaneBanner, brands.cobrand);
-    QWidget::setTabOrder(brands.cobrand, brands.fullBrand);
-    // The frame opens with the focus where Tab starts: on the tabs.
-    m_display->tabs()->tabBar()->setFocus();
-
-    // Back, Print and Exit always stay within reach.
-    setMinimumWidth(twips(2700 + 1260) + 8);
+    return m_client;
 }
 
 void frmMdi::buildMenus()

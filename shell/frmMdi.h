@@ -52,6 +52,7 @@ protected:
 private:
     void MDIForm_Unload();
     void buildStrips();
+    QScrollArea* buildClientArea();
     void buildMenus();
 
     std::function<ReportSource()> m_reportSource;

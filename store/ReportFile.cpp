@@ -16,10 +16,10 @@ namespace {
 constexpr QByteArrayView LineEnd{"\r\n"};
 constexpr int EntryLines = 4;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("orvella::ReportFile", text);
-}
+// The translation context of this file's messages.
+struct ReportFile {
+    Q_DECLARE_TR_FUNCTIONS(orvella::ReportFile)
+};
 
 // The entries as the reader takes them, or nothing when they are not entries the input
 // window could hold and Proceed accept. The name is taken under the name box's rule, so in
@@ -78,19 +78,14 @@ static_assert(MaxNameLength + 2 + 2 + 2 + 9 + 2 + 4 + 2 <= MaxReportFileSize);
 
 } // namespace
 
-bool WriteReportFile(const QString& path, const BirthInput& birth, QString* errorText)
+Outcome WriteReportFile(const QString& path, const BirthInput& birth)
 {
-    const auto fail = [errorText](const QString& reason) {
-        if (errorText)
-            *errorText = reason;
-        return false;
-    };
-
     const ReportFileEntries entries{birth.name, QString::number(birth.day), birth.monthName,
                                     QString::number(birth.year)};
     // A file the reader would refuse is not written: every saved file opens again.
     if (!validEntries(entries))
-        return fail(tr("The name or the date of birth is not a complete entry."));
+        return Failure{ReportFile::tr("The name or the date of birth is not a complete entry."),
+                       {}};
 
     QByteArray content;
     for (const QString& value : {entries.name, entries.day, entries.monthName, entries.year}) {
@@ -99,13 +94,14 @@ bool WriteReportFile(const QString& path, const BirthInput& birth, QString* erro
     }
     // Every file written opens again: the bytes go through the reader before they are written.
     if (content.size() > MaxReportFileSize)
-        return fail(tr("The name is too long: the file would be larger than %1 bytes, more "
-                       "than Orvella opens.")
-                        .arg(MaxReportFileSize));
+        return Failure{ReportFile::tr("The name is too long: the file would be larger than %1 "
+                                      "bytes, more than Orvella opens.")
+                           .arg(MaxReportFileSize),
+                       {}};
     if (parsedEntries(content) != validEntries(entries))
-        return fail(tr("The entries could not be kept in a reading file."));
+        return Failure{ReportFile::tr("The entries could not be kept in a reading file."), {}};
 
-    return WriteWholeFile(path, content, errorText);
+    return WriteWholeFile(path, content);
 }
 
 std::optional<ReportFileEntries> ReadReportFile(const QString& path)

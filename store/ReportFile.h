@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BirthInput.h"
+#include "Outcome.h"
 
 #include <QString>
 #include <optional>
@@ -21,11 +22,11 @@ struct ReportFileEntries {
 // The largest report file the reader accepts; the program writes a few dozen bytes.
 inline constexpr qint64 MaxReportFileSize = 64 * 1024;
 
-// Writes the four scrambled lines (ISO 8859-1 bytes, CR LF) atomically. On failure returns false
-// and a human-readable reason in *errorText; an existing file is left as it was. Entries the
-// reader would refuse (incomplete, or a file beyond MaxReportFileSize) are not written, so every
-// file written opens again. A link is kept: the file it points to is replaced.
-bool WriteReportFile(const QString& path, const BirthInput& birth, QString* errorText);
+// Writes the four scrambled lines (ISO 8859-1 bytes, CR LF) atomically. A failure says why in
+// words for the user; an existing file is left as it was. Entries the reader would refuse
+// (incomplete, or a file beyond MaxReportFileSize) are not written, so every file written opens
+// again. A link is kept: the file it points to is replaced.
+Outcome WriteReportFile(const QString& path, const BirthInput& birth);
 
 // Reads and validates a report file; std::nullopt for anything the program never writes:
 // unreadable, > 64 KiB, fewer than four lines, or values that are not valid entries (a name

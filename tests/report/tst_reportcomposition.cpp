@@ -1,6 +1,7 @@
 #include "Look.h"
 #include "ReportComposition.h"
 #include "ReportTestSupport.h"
+#include "TextField.h"
 #include "Twips.h"
 #include "UrlCatcher.h"
 #include "WebPage.h"
@@ -439,8 +440,7 @@ void tst_ReportComposition::windowControls()
         QVERIFY(button->font().bold());
         QCOMPARE(button->font().pointSizeF(), 8.25);
     }
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        QCOMPARE(label->textFormat(), Qt::PlainText);
+    if (auto* label = qobject_cast<TextField*>(widget)) {
         QVERIFY(label->alignment().testFlag(Qt::AlignHCenter));
         QVERIFY(label->font().bold());
         QVERIFY(label->font().underline());

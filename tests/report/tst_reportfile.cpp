@@ -97,9 +97,10 @@ void tst_ReportFile::init()
 
 void tst_ReportFile::writesFourScrambledLines()
 {
-    QString error;
-    QVERIFY(WriteReportFile(path("anna.lyr"), birth(QStringLiteral("ANNA"), 5, 1, 1990), &error));
-    QVERIFY(error.isEmpty());
+    const Outcome saved =
+        WriteReportFile(path("anna.lyr"), birth(QStringLiteral("ANNA"), 5, 1, 1990));
+    QVERIFY(saved);
+    QVERIFY(saved.message().isEmpty());
     const QByteArray expected("\xC2\xCF\xCF\xC2\r\n"             // ANNA
                               "\xB6\r\n"                         // 5
                               "\xCB\xE2\xEF\xF6\xE2\xF3\xFA\r\n" // January
@@ -128,7 +129,7 @@ void tst_ReportFile::roundTrip()
     QFETCH(int, month);
     QFETCH(int, year);
     const BirthInput entries = birth(name, day, month, year);
-    QVERIFY(WriteReportFile(path("r.lyr"), entries, nullptr));
+    QVERIFY(WriteReportFile(path("r.lyr"), entries));
     const std::optional<ReportFileEntries> read = ReadReportFile(path("r.lyr"));
     QVERIFY(read);
     QCOMPARE(read->name, name);
@@ -238,9 +239,11 @@ void tst_ReportFile::acceptsAMissingFinalLineBreak()
 void tst_ReportFile::writerRefusesIncompleteEntries()
 {
     BirthInput nothing; // no Proceed yet: no day, no month
-    QString error;
-    QVERIFY(!WriteReportFile(path("nothing.lyr"), nothing, &error));
-    QVERIFY(!error.isEmpty());
+    const Outcome saved = WriteReportFile(path("nothing.lyr"), nothing);
+    QVERIFY(!saved);
+    QCOMPARE(saved.message(),
+             QStringLiteral("The name or the date of birth is not a complete entry."));
+    QVERIFY(saved.reason().isEmpty()); // the program's own refusal
     QVERIFY(!QFile::exists(path("nothing.lyr")));
 }
 
@@ -248,20 +251,22 @@ void tst_ReportFile::failedWriteLeavesTheOldFile()
 {
     const QByteArray old = reportFile({"OLD ENTRY THAT IS LONG", "1", "February", "1950"});
     QVERIFY(writeBytes(path("old.lyr"), old));
-    QString error;
+    Outcome saved;
     {
         FileSizeLimit limit(8); // the new file would be 25 bytes
         QVERIFY(limit.active());
-        QVERIFY(
-            !WriteReportFile(path("old.lyr"), birth(QStringLiteral("ANNA"), 5, 1, 1990), &error));
+        saved = WriteReportFile(path("old.lyr"), birth(QStringLiteral("ANNA"), 5, 1, 1990));
     }
-    QVERIFY(!error.isEmpty());
+    QVERIFY(!saved);
+    QVERIFY(!saved.reason().isEmpty());
+    QCOMPARE(saved.message(),
+             QStringLiteral("The file could not be written: %1").arg(saved.reason()));
     QCOMPARE(contentOf(path("old.lyr")), old);
     // No half-written file is left beside it.
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("old.lyr")});
 
     // With room again the same save succeeds.
-    QVERIFY(WriteReportFile(path("old.lyr"), birth(QStringLiteral("ANNA"), 5, 1, 1990), &error));
+    QVERIFY(WriteReportFile(path("old.lyr"), birth(QStringLiteral("ANNA"), 5, 1, 1990)));
     QCOMPARE(contentOf(path("old.lyr")), reportFile({"ANNA", "5", "January", "1990"}));
 }
 
@@ -269,29 +274,40 @@ void tst_ReportFile::writeFailsAndSaysWhy_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<int>("nameLength");
-    QTest::newRow("missing folder") << "no-such-folder/anna.lyr" << 4;
-    QTest::newRow("folder without write permission") << "locked/anna.lyr" << 4;
-    QTest::newRow("onto a folder") << "folder.lyr" << 4;
-    QTest::newRow("name too long for the reader") << "anna.lyr" << 65517;
+    // The message, with %1 where it quotes the system's reason; without it the program itself
+    // refused and there is no such reason.
+    QTest::addColumn<QString>("message");
+    const QString created = QStringLiteral("The file could not be created: %1");
+    QTest::newRow("missing folder") << "no-such-folder/anna.lyr" << 4 << created;
+    QTest::newRow("folder without write permission") << "locked/anna.lyr" << 4 << created;
+    QTest::newRow("onto a folder") << "folder.lyr" << 4 << created;
+    QTest::newRow("name too long for the reader")
+        << "anna.lyr" << 65517
+        << "The name is too long: the file would be larger than 65536 bytes, more than Orvella "
+           "opens.";
 }
 
 void tst_ReportFile::writeFailsAndSaysWhy()
 {
     QFETCH(QString, fileName);
     QFETCH(int, nameLength);
+    QFETCH(QString, message);
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("locked")));
     QVERIFY(QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.lyr")));
     const QStringList before =
         QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-    QString error;
+    Outcome saved;
     {
         const OrdinaryUser user(m_dir->path());
-        QVERIFY(!WriteReportFile(m_dir->filePath(fileName),
-                                 birth(QString(nameLength, u'A'), 5, 1, 1990), &error));
+        saved = WriteReportFile(m_dir->filePath(fileName),
+                                birth(QString(nameLength, u'A'), 5, 1, 1990));
     }
-    QVERIFY(!error.isEmpty());
+    QVERIFY(!saved);
+    const bool quotesReason = message.contains(QStringLiteral("%1"));
+    QCOMPARE(saved.reason().isEmpty(), !quotesReason);
+    QCOMPARE(saved.message(), quotesReason ? message.arg(saved.reason()) : message);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     QVERIFY(QDir(path("locked")).isEmpty());
     QVERIFY(QDir(path("folder.lyr")).exists());
@@ -303,16 +319,16 @@ void tst_ReportFile::writerAndReaderShareTheSizeBound()
     // CR LF after the name.
     constexpr int rest = 2 + 3 + 9 + 6;
     const QString longest(MaxReportFileSize - rest, u'A');
-    QVERIFY(WriteReportFile(path("longest.lyr"), birth(longest, 5, 1, 1990), nullptr));
+    QVERIFY(WriteReportFile(path("longest.lyr"), birth(longest, 5, 1, 1990)));
     QCOMPARE(QFileInfo(path("longest.lyr")).size(), MaxReportFileSize);
     const std::optional<ReportFileEntries> read = ReadReportFile(path("longest.lyr"));
     QVERIFY(read);
     QCOMPARE(read->name, longest);
 
     // One letter more would make a file the reader refuses: it is not written.
-    QString error;
-    QVERIFY(!WriteReportFile(path("longer.lyr"), birth(longest + u'A', 5, 1, 1990), &error));
-    QVERIFY(error.contains(QString::number(MaxReportFileSize)));
+    const Outcome saved = WriteReportFile(path("longer.lyr"), birth(longest + u'A', 5, 1, 1990));
+    QVERIFY(!saved);
+    QVERIFY(saved.message().contains(QString::number(MaxReportFileSize)));
     QVERIFY(!QFile::exists(path("longer.lyr")));
     QVERIFY(MaxNameLength < longest.size()); // the name box never gets near it
 }
@@ -323,7 +339,7 @@ void tst_ReportFile::saveThroughALinkReplacesItsTarget()
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("readings")));
     QVERIFY(writeBytes(path("readings/anna.lyr"), reportFile({"OLD", "1", "March", "1950"})));
     QVERIFY(QFile::link(QStringLiteral("readings/anna.lyr"), path("link.lyr")));
-    QVERIFY(WriteReportFile(path("link.lyr"), birth(QStringLiteral("ANNA"), 5, 1, 1990), nullptr));
+    QVERIFY(WriteReportFile(path("link.lyr"), birth(QStringLiteral("ANNA"), 5, 1, 1990)));
     QVERIFY(QFileInfo(path("link.lyr")).isSymLink());
     QCOMPARE(contentOf(path("readings/anna.lyr")), reportFile({"ANNA", "5", "January", "1990"}));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),

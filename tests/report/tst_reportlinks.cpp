@@ -50,28 +50,27 @@ void send(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button,
     QCoreApplication::sendEvent(target, &event);
 }
 
-// A box of its own, with link handling on, holding the text.
+// A box of its own, with link handling on, holding "Visit ", a link to the address and " today".
 struct LinkBox {
     QWidget owner;
     QTextEdit* box = new QTextEdit(&owner);
 
-    explicit LinkBox(const QString& text = {})
+    explicit LinkBox(const QString& address)
     {
         owner.resize(600, 400);
         box->setGeometry(0, 0, 600, 400);
         box->setReadOnly(true);
         EnableLinkDetection(box, &owner);
-        box->textCursor().insertText(text);
+        QTextCursor cursor = box->textCursor();
+        cursor.insertText(QStringLiteral("Visit "));
+        QTextCharFormat link;
+        link.setAnchor(true);
+        link.setAnchorHref(address);
+        cursor.insertText(address, link);
+        cursor.insertText(QStringLiteral(" today"), {});
         owner.show();
     }
     ~LinkBox() { DisableLinkDetection(); }
-
-    QString hrefAt(int position) const
-    {
-        QTextCursor cursor(box->document());
-        cursor.setPosition(position + 1);
-        return cursor.charFormat().anchorHref();
-    }
 };
 
 // The report window of the ANNA example, shown, with the point over the n-th site address.
@@ -103,10 +102,6 @@ private slots:
     void secondPressOfADoubleClickOpensNothing();
     void linksWorkAgainAfterCloseAndReopen();
     void disableTwiceDoesNothingTheSecondTime();
-    void aLongLinkOpensWhole();
-    void detectionFollowsTheText();
-    void whatIsALink_data();
-    void whatIsALink();
     void anotherBoxTakesLinkHandlingOver();
     void endsWithItsOwner();
 };
@@ -180,9 +175,14 @@ void tst_ReportLinks::secondPressOfADoubleClickOpensNothing()
     send(viewport, QEvent::MouseButtonRelease, onLink, Qt::LeftButton, 10160);
     QCOMPARE(browser.urls.size(), 1);
 
+    // A third press within the interval is a new click: it opens the link again.
+    send(viewport, QEvent::MouseButtonPress, onLink, Qt::LeftButton, 10240);
+    send(viewport, QEvent::MouseButtonRelease, onLink, Qt::LeftButton, 10280);
+    QCOMPARE(browser.urls.size(), 2);
+
     // A press well after that is a new click again.
     send(viewport, QEvent::MouseButtonPress, onLink, Qt::LeftButton, 20000);
-    QCOMPARE(browser.urls.size(), 2);
+    QCOMPARE(browser.urls.size(), 3);
 }
 
 void tst_ReportLinks::linksWorkAgainAfterCloseAndReopen()
@@ -207,10 +207,10 @@ void tst_ReportLinks::linksWorkAgainAfterCloseAndReopen()
 void tst_ReportLinks::disableTwiceDoesNothingTheSecondTime()
 {
     UrlCatcher browser;
-    LinkBox box(QStringLiteral("Visit https://www.orvella.org today"));
+    LinkBox box(Site.toString());
     QVERIFY(IsLinkDetectionOn());
-    QCOMPARE(box.hrefAt(10), Site.toString());
     const QPoint onLink = pointAt(box.box, 10);
+    QCOMPARE(box.box->anchorAt(onLink), Site.toString());
     send(box.box->viewport(), QEvent::MouseMove, onLink, Qt::NoButton, 1000);
     QCOMPARE(box.box->viewport()->cursor().shape(), Qt::BitmapCursor);
 
@@ -221,99 +221,22 @@ void tst_ReportLinks::disableTwiceDoesNothingTheSecondTime()
     DisableLinkDetection();
     QVERIFY(!IsLinkDetectionOn());
 
-    // The box has its plain look back and its address opens nothing any more.
-    QCOMPARE(box.hrefAt(10), QString());
-    QTextCursor cursor(box.box->document());
-    cursor.setPosition(11);
-    QVERIFY(!cursor.charFormat().fontUnderline());
-    QVERIFY(!cursor.charFormat().hasProperty(QTextFormat::ForegroundBrush));
+    // The link stays in the text and opens nothing any more.
     QTest::mousePress(box.box->viewport(), Qt::LeftButton, {}, onLink);
     QVERIFY(browser.urls.isEmpty());
     QCOMPARE(box.box->toPlainText(), QStringLiteral("Visit https://www.orvella.org today"));
 }
 
-void tst_ReportLinks::aLongLinkOpensWhole()
-{
-    UrlCatcher browser;
-    const QString address = QStringLiteral("https://www.orvella.org/") + QString(3000, u'a');
-    LinkBox box(QStringLiteral("See ") + address + QStringLiteral(" for more."));
-    QCOMPARE(box.hrefAt(4 + 2000), address);
-    QTest::mousePress(box.box->viewport(), Qt::LeftButton, {}, pointAt(box.box, 4 + 2000));
-    QCOMPARE(browser.urls, QList<QUrl>{QUrl(address)});
-}
-
-void tst_ReportLinks::detectionFollowsTheText()
-{
-    UrlCatcher browser;
-    LinkBox box(QStringLiteral("Ask at www.orvella.org. Or http://example.com/a?b=1, soon"));
-    const QString text = box.box->toPlainText();
-    const int www = static_cast<int>(text.indexOf(u"www."));
-    const int http = static_cast<int>(text.indexOf(u"http://"));
-    QCOMPARE(box.hrefAt(www), QStringLiteral("http://www.orvella.org"));
-    QCOMPARE(box.hrefAt(www + 14), QStringLiteral("http://www.orvella.org"));
-    QCOMPARE(box.hrefAt(www + 15), QString()); // the full stop ends the sentence, not the link
-    QCOMPARE(box.hrefAt(http), QStringLiteral("http://example.com/a?b=1"));
-    QCOMPARE(box.hrefAt(http + 24), QString());
-    QCOMPARE(box.hrefAt(www - 2), QString());
-
-    QTest::mousePress(box.box->viewport(), Qt::LeftButton, {}, pointAt(box.box, www + 3));
-    QCOMPARE(browser.urls, QList<QUrl>{QUrl(QStringLiteral("http://www.orvella.org"))});
-
-    // Text written later is detected as it arrives, and an address broken up loses its link.
-    QTextCursor cursor(box.box->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(QStringLiteral(" and https://"));
-    cursor.insertText(QStringLiteral("orvella.org/forum"));
-    const int later = static_cast<int>(box.box->toPlainText().indexOf(u"https://"));
-    QCOMPARE(box.hrefAt(later + 20), QStringLiteral("https://orvella.org/forum"));
-
-    cursor.setPosition(http + 4);
-    cursor.insertText(QStringLiteral(" "));
-    QCOMPARE(box.hrefAt(http), QString());
-    QCOMPARE(box.hrefAt(http + 10), QString());
-    QCOMPARE(box.hrefAt(www), QStringLiteral("http://www.orvella.org"));
-}
-
-void tst_ReportLinks::whatIsALink_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("address"); // the text that is a link; empty: none is
-    QTest::addColumn<QString>("href");
-
-    QTest::newRow("in brackets") << QStringLiteral("(see www.orvella.org)")
-                                 << QStringLiteral("www.orvella.org")
-                                 << QStringLiteral("http://www.orvella.org");
-    QTest::newRow("in square brackets")
-        << QStringLiteral("[https://orvella.org/a]") << QStringLiteral("https://orvella.org/a")
-        << QStringLiteral("https://orvella.org/a");
-    QTest::newRow("bare www") << QStringLiteral("at www.) or www..") << QString() << QString();
-    QTest::newRow("bare scheme") << QStringLiteral("at http://. or https://)") << QString()
-                                 << QString();
-}
-
-void tst_ReportLinks::whatIsALink()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, address);
-    QFETCH(QString, href);
-    LinkBox box(text);
-    const qsizetype start = address.isEmpty() ? text.size() : text.indexOf(address);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool inside = i >= start && i < start + address.size();
-        QCOMPARE(box.hrefAt(static_cast<int>(i)), inside ? href : QString());
-    }
-}
-
 void tst_ReportLinks::anotherBoxTakesLinkHandlingOver()
 {
     UrlCatcher browser;
-    LinkBox first(QStringLiteral("https://www.orvella.org"));
-    const QPoint onFirst = pointAt(first.box, 5);
-    LinkBox second(QStringLiteral("https://www.orvella.org"));
+    LinkBox first(Site.toString());
+    const QPoint onFirst = pointAt(first.box, 10);
+    LinkBox second(Site.toString());
     QCOMPARE(LinkDetectionOwner(), &second.owner);
     QTest::mousePress(first.box->viewport(), Qt::LeftButton, {}, onFirst);
     QVERIFY(browser.urls.isEmpty());
-    QTest::mousePress(second.box->viewport(), Qt::LeftButton, {}, pointAt(second.box, 5));
+    QTest::mousePress(second.box->viewport(), Qt::LeftButton, {}, pointAt(second.box, 10));
     QCOMPARE(browser.urls.size(), 1);
 }
 

@@ -56,6 +56,7 @@ private slots:
     void enterPressesTheFocusedButton();
     void noSignCannotBeReached();
     void backKeepsTheEntries();
+    void backLeavesTheWindowWhereTheUserMovedIt();
     void linksOpenTheirPages_data();
     void linksOpenTheirPages();
     void aboutBoxIsModalAndCloses_data();
@@ -144,7 +145,16 @@ void tst_frmMain::everyControlIsNamed()
     QCOMPARE(m_window->findChild<QPushButton*>(QStringLiteral("cmdOpen"))->text(),
              QStringLiteral("Click Here To Open Previously Saved Orvella Reading"));
     QCOMPARE(m_window->centralWidget()->size(), QSize(496, 353));
-    QCOMPARE(list("cboDate")->geometry(), QRect(104, 72, 60, 21));
+    // Where the entries and buttons stand in their panels, as designed.
+    const std::pair<const char*, QRect> placed[] = {
+        {"txtName", {104, 16, 241, 25}},   {"cboDate", {104, 72, 60, 21}},
+        {"cboMonth", {172, 72, 92, 21}},   {"cboYear", {272, 72, 68, 21}},
+        {"cmdOpen", {8, 88, 121, 97}},     {"cmdProceed", {8, 192, 484, 41}},
+        {"cmdExit", {424, 24, 65, 25}},    {"lblCobrand", {8, 16, 407, 41}},
+        {"fraDetails", {136, 88, 353, 97}}};
+    for (const auto& [name, geometry] : placed)
+        QVERIFY2(m_window->findChild<QWidget*>(QLatin1StringView(name))->geometry() == geometry,
+                 name);
 }
 
 void tst_frmMain::keyboardOrder()
@@ -387,6 +397,24 @@ void tst_frmMain::noSignCannotBeReached()
         enter(QStringLiteral("ANNA"), day, QString::fromLatin1(month), 2000);
         m_window->cmdProceed_Click();
         QVERIFY(!m_window->readingFrame());
+    }
+}
+
+void tst_frmMain::backLeavesTheWindowWhereTheUserMovedIt()
+{
+    const QPoint moved = m_window->pos() + QPoint(-120, 80);
+    m_window->move(moved);
+    QTRY_COMPARE(m_window->pos(), moved);
+    enter(QStringLiteral("ANNA"), 5, QStringLiteral("January"), 1990);
+    for (int reading = 1; reading <= 2; ++reading) {
+        m_window->cmdProceed_Click();
+        QPointer<frmMdi> frame = m_window->readingFrame();
+        QVERIFY(frame);
+        QVERIFY(QTest::qWaitForWindowExposed(frame));
+        frame->cmdBack_Click();
+        QTRY_VERIFY(!frame);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QCOMPARE(m_window->pos(), moved);
     }
 }
 

@@ -83,8 +83,8 @@ void tst_OpenReport::savedReadingComesBack()
     birth.monthName = QStringLiteral("January");
     birth.year = 1990;
     const QString path = m_dir.filePath(QStringLiteral("anna.lyr"));
-    QString error;
-    QVERIFY2(WriteReportFile(path, birth, &error), qPrintable(error));
+    const Outcome saved = WriteReportFile(path, birth);
+    QVERIFY2(saved, qPrintable(saved.message()));
 
     m_dialogs->nextFileNames << path;
     m_window->findChild<QAction*>(QStringLiteral("mnuOpenPreviouslySavedKabbalah"))->trigger();

@@ -2,6 +2,7 @@
 #include "FileSizeLimit.h"
 #include "OrdinaryUser.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -22,6 +23,7 @@ class tst_SingleInstance : public QObject {
 private slots:
     void initTestCase();
     void secondCopyIsRefused();
+    void lockOfAKilledCopyDoesNotBlock_data();
     void lockOfAKilledCopyDoesNotBlock();
     void lockThatNoCopyHoldsDoesNotBlock_data();
     void lockThatNoCopyHoldsDoesNotBlock();
@@ -62,8 +64,17 @@ void tst_SingleInstance::secondCopyIsRefused()
     QVERIFY(SingleInstance(path).isFirst());
 }
 
+void tst_SingleInstance::lockOfAKilledCopyDoesNotBlock_data()
+{
+    QTest::addColumn<int>("lockAge"); // seconds since the running copy wrote its lock
+    QTest::newRow("fresh lock") << 0;
+    // A copy that has run for a while: QLockFile would take its lock for stale after 30 s.
+    QTest::newRow("lock older than a minute") << 90;
+}
+
 void tst_SingleInstance::lockOfAKilledCopyDoesNotBlock()
 {
+    QFETCH(int, lockAge);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("orvella.lock"));
 
@@ -73,6 +84,12 @@ void tst_SingleInstance::lockOfAKilledCopyDoesNotBlock()
     QVERIFY(copy.waitForStarted());
     const qint64 pid = copy.processId();
     QVERIFY(writeLock(path, pid, QStringLiteral("sleep")));
+    {
+        QFile lock(path);
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-lockAge),
+                                 QFileDevice::FileModificationTime));
+    }
     QVERIFY(!SingleInstance(path).isFirst()); // the copy is still running
 
     copy.kill();
@@ -92,6 +109,9 @@ void tst_SingleInstance::lockThatNoCopyHoldsDoesNotBlock_data()
     QTest::newRow("empty lock file") << "empty file" << false;
     QTest::newRow("file-size limit of 16 bytes") << "size limit" << false;
     QTest::newRow("stale lock naming a live unrelated process") << "unrelated process" << true;
+    // The lock of a copy that was killed, in a folder the lock cannot be removed from.
+    QTest::newRow("stale lock in a folder without write permission")
+        << "dead copy, unwritable" << false;
 }
 
 void tst_SingleInstance::lockThatNoCopyHoldsDoesNotBlock()
@@ -116,6 +136,14 @@ void tst_SingleInstance::lockThatNoCopyHoldsDoesNotBlock()
         unrelated.start(QStringLiteral("sleep"), {QStringLiteral("30")});
         QVERIFY(unrelated.waitForStarted());
         QVERIFY(writeLock(path, unrelated.processId(), QStringLiteral("orvella")));
+    } else if (kind == u"dead copy, unwritable") {
+        QProcess copy;
+        copy.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(copy.waitForStarted());
+        QVERIFY(writeLock(path, copy.processId(), QStringLiteral("sleep")));
+        copy.kill();
+        QVERIFY(copy.waitForFinished());
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     }
 
     const OrdinaryUser user(dir.path());
