@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include <QFileDialog>
+#include <QLibrary>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -79,18 +80,57 @@ public:
     }
 
 private:
-    // Qt does not tell whether a queue takes jobs; CUPS does.
+    // Qt does not tell whether a queue takes jobs; CUPS does. The program does not link libcups:
+    // linked, it and the libraries it needs would be loaded at every start. It is loaded at the
+    // first print instead; where it cannot be, Qt's own state of the printer is all there is.
+    class Cups {
+    public:
+        static const Cups& get()
+        {
+            static const Cups cups;
+            return cups;
+        }
+
+        bool loaded() const { return m_getNamedDest && m_getOption && m_freeDests; }
+
+        PrinterCondition acceptsJobs(const QString& name) const
+        {
+            if (!loaded())
+                return PrinterCondition::Ready;
+            const QByteArray destination = name.toUtf8();
+            cups_dest_t* dest = m_getNamedDest(CUPS_HTTP_DEFAULT, destination.constData(), nullptr);
+            if (!dest)
+                return PrinterCondition::Missing;
+            const char* accepting =
+                m_getOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+            const bool refusing = accepting && qstrcmp(accepting, "false") == 0;
+            m_freeDests(1, dest);
+            return refusing ? PrinterCondition::RefusingJobs : PrinterCondition::Ready;
+        }
+
+    private:
+        Cups()
+        {
+            // Debian's soname: libcups.so.2.
+            QLibrary library(QStringLiteral("cups"), 2);
+            if (!library.load())
+                return;
+            m_getNamedDest =
+                reinterpret_cast<decltype(&cupsGetNamedDest)>(library.resolve("cupsGetNamedDest"));
+            m_getOption =
+                reinterpret_cast<decltype(&cupsGetOption)>(library.resolve("cupsGetOption"));
+            m_freeDests =
+                reinterpret_cast<decltype(&cupsFreeDests)>(library.resolve("cupsFreeDests"));
+        }
+
+        decltype(&cupsGetNamedDest) m_getNamedDest = nullptr;
+        decltype(&cupsGetOption) m_getOption = nullptr;
+        decltype(&cupsFreeDests) m_freeDests = nullptr;
+    };
+
     static PrinterCondition acceptsJobs(const QString& name)
     {
-        const QByteArray destination = name.toUtf8();
-        cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, destination.constData(), nullptr);
-        if (!dest)
-            return PrinterCondition::Missing;
-        const char* accepting =
-            cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
-        const bool refusing = accepting && qstrcmp(accepting, "false") == 0;
-        cupsFreeDests(1, dest);
-        return refusing ? PrinterCondition::RefusingJobs : PrinterCondition::Ready;
+        return Cups::get().acceptsJobs(name);
     }
 };
 
