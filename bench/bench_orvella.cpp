@@ -10,13 +10,15 @@
 //   - widgets, the style's pixmap cache and resident memory after many
 //     Proceed → Print → close → Back cycles.
 //
-// The program and the plain window run in child processes of this one (the same binary with
-// --child), so that every start-up is that of a fresh process. With --callgrind the children run
+// The program runs in child processes of this one (the same binary with --child), the plain
+// window in a program of its own (orvella_plain, which links only Qt Core, Gui and Widgets), so
+// that every start-up is that of a fresh process. With --callgrind the children run
 // under valgrind and the figures are instruction counts, which repeat exactly.
 #include "Application.h"
 #include "BirthDateLists.h"
 #include "Dialogs.h"
 #include "KnowledgeTexts.h"
+#include "PaintProbe.h"
 #include "Reading.h"
 #include "SignDetermination.h"
 #include "TreeHighlight.h"
@@ -26,155 +28,28 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QEventLoop>
-#include <QGroupBox>
-#include <QIcon>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMap>
-#include <QMenuBar>
 // The cache's size is declared for Qt's own tests only, but the library exports it.
 #define Q_TEST_QPIXMAPCACHE
 #include <QPixmapCache>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <unistd.h>
-
-#if __has_include(<valgrind/callgrind.h>)
-#include <valgrind/callgrind.h>
-#else
-#define CALLGRIND_ZERO_STATS
-#define CALLGRIND_DUMP_STATS_AT(name)
-#define RUNNING_ON_VALGRIND 0
-#endif
 
 using namespace orvella;
+using namespace orvella::bench;
 
 namespace {
 
 using Figures = QMap<QString, QList<double>>;
 
-qint64 nowNs()
-{
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-double residentMegabytes()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    if (fields.size() < 2)
-        return 0;
-    return fields[1].toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
-
-// A child reports a figure as one line on its standard output: "<key> <value>".
-void report(const char* key, double value)
-{
-    std::printf("%s %.6f\n", key, value);
-}
-
-double milliseconds(qint64 nanoseconds)
-{
-    return static_cast<double>(nanoseconds) / 1e6;
-}
-
-// ---------------------------------------------------------------------------------------------
-// In the children: waiting for a paint.
-
-// Notes the first paint of a chosen widget, and says so once the event loop has gone round
-// after it: by then the whole window that paint belongs to is painted and flushed.
-class PaintProbe : public QObject {
-public:
-    using Predicate = std::function<bool(const QWidget*)>;
-
-    // Runs the trigger and returns the nanoseconds from its start to the paint. `whenPainted`
-    // runs at that moment (a report window is closed there, inside its own event loop).
-    qint64 measure(Predicate target, const std::function<void()>& trigger,
-                   const char* callgrindName, const std::function<void()>& whenPainted = {})
-    {
-        m_target = std::move(target);
-        m_painted = false;
-        m_whenPainted = whenPainted;
-        m_callgrindName = callgrindName;
-        CALLGRIND_ZERO_STATS;
-        const qint64 start = nowNs();
-        trigger();
-        if (!m_painted) {
-            QEventLoop loop;
-            m_loop = &loop;
-            QTimer::singleShot(std::chrono::seconds(60), &loop, [] {
-                std::fprintf(stderr, "no paint within a minute\n");
-                std::_Exit(2);
-            });
-            loop.exec();
-            m_loop = nullptr;
-        }
-        return m_paintedAt - start;
-    }
-
-    // For start-up: the clock started before this process existed.
-    void expect(Predicate target, std::function<void()> whenPainted, const char* callgrindName)
-    {
-        m_target = std::move(target);
-        m_painted = false;
-        m_whenPainted = std::move(whenPainted);
-        m_callgrindName = callgrindName;
-    }
-
-    qint64 paintedAt() const { return m_paintedAt; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && m_target && watched->isWidgetType() &&
-            m_target(static_cast<QWidget*>(watched))) {
-            m_target = nullptr;
-            QTimer::singleShot(0, this, [this] { painted(); });
-        }
-        return false;
-    }
-
-private:
-    void painted()
-    {
-        m_paintedAt = nowNs();
-        CALLGRIND_DUMP_STATS_AT(m_callgrindName);
-        m_painted = true;
-        if (m_whenPainted)
-            m_whenPainted();
-        if (m_loop)
-            m_loop->quit();
-    }
-
-    Predicate m_target;
-    std::function<void()> m_whenPainted;
-    const char* m_callgrindName = "";
-    QEventLoop* m_loop = nullptr;
-    bool m_painted = false;
-    qint64 m_paintedAt = 0;
-};
-
 PaintProbe* probe = nullptr;
 qint64 spawnedAt = 0;
 int cycleCount = 1;
-
-bool inWindow(const QWidget* widget, const char* windowName)
-{
-    return widget->window()->objectName() == QLatin1StringView(windowName);
-}
 
 template <typename T> T* child(const char* windowName, const char* name)
 {
@@ -311,113 +186,6 @@ int runProgramChild()
     return RunProgram(argc, argv);
 }
 
-// ---------------------------------------------------------------------------------------------
-// The plain program: the input window's widgets, menus and filled lists in a plain Qt
-// program, with the style and the window icon, and nothing else.
-
-QLabel* plainLabel(const QString& text, QWidget* parent, const QRect& geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    label->setGeometry(geometry);
-    return label;
-}
-
-class PlainWindow : public QMainWindow {
-public:
-    PlainWindow()
-    {
-        setObjectName(QStringLiteral("plain"));
-        setWindowTitle(QStringLiteral("Plain"));
-        auto* client = new QWidget(this);
-        setCentralWidget(client);
-        auto* top = new QWidget(client);
-        top->setGeometry(twipsRect(0, 0, 7455, 615));
-        auto* middle = new QWidget(client);
-        middle->setGeometry(twipsRect(0, 600, 7455, 3735));
-        auto* bottom = new QWidget(client);
-        bottom->setGeometry(twipsRect(0, 4320, 7455, 975));
-        auto* details = new QGroupBox(QStringLiteral("Your Details"), middle);
-        details->setGeometry(twipsRect(2040, 1320, 5295, 1455));
-
-        plainLabel(QStringLiteral("Welcome to Orvella. This software aims to give you a better "
-                                  "idea about the relationship of your sun sign with the Kabbalah "
-                                  "Tree of Life, Tarot Cards and Runes Stones."),
-                   middle, twipsRect(240, 120, 7095, 615));
-        plainLabel(
-            QStringLiteral("Enter Your Name and Date of Birth and Get Your Orvella Reading."),
-            middle, twipsRect(120, 855, 7215, 435));
-        plainLabel(QStringLiteral("Name"), details, twipsRect(240, 330, 600, 240));
-        plainLabel(QStringLiteral("Date"), details, twipsRect(1785, 840, 600, 240));
-        plainLabel(QStringLiteral("Month"), details, twipsRect(3000, 840, 800, 240));
-        plainLabel(QStringLiteral("Year"), details, twipsRect(4440, 840, 600, 240));
-        plainLabel(QStringLiteral("Date Of Birth"), details, twipsRect(120, 1140, 1500, 240));
-        plainLabel(
-            QStringLiteral("Join the Orvella forum at %1 and share your reading").arg(SiteAddress),
-            top, twipsRect(60, 120, 7320, 585));
-        plainLabel(CoBrandInvitation, bottom, twipsRect(120, 240, 6105, 615));
-        plainLabel(FullBrandInvitation, bottom, twipsRect(120, 240, 6105, 615));
-
-        auto* name = new QLineEdit(details);
-        name->setGeometry(twipsRect(1560, 240, 3615, 375));
-        const auto list = [details](const QStringList& entries, const QRect& geometry) {
-            auto* box = new QComboBox(details);
-            box->setGeometry(geometry);
-            box->addItems(entries);
-        };
-        list(dayEntries(), twipsRect(1560, 1080, 900, 315));
-        list(monthEntries(), twipsRect(2580, 1080, 1380, 315));
-        list(yearEntries(), twipsRect(4080, 1080, 1020, 315));
-
-        const auto button = [](const char* caption, QWidget* parent, const QRect& geometry) {
-            auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-            b->setGeometry(geometry);
-        };
-        button("Click Here To Open Previously Saved Orvella Reading", middle,
-               twipsRect(120, 1320, 1815, 1455));
-        button("&Proceed", middle, twipsRect(120, 2880, 7260, 615));
-        button("&Exit", bottom, twipsRect(6360, 360, 975, 375));
-
-        QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-        file->addAction(QStringLiteral("&Proceed"));
-        file->addAction(QStringLiteral("Open Previously Saved Orvella Reading"));
-        file->addAction(QStringLiteral("E&xit"));
-        QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-        help->addAction(QStringLiteral("&Online Help"));
-        help->addAction(QStringLiteral("&Visit Us Online"));
-        help->addSeparator();
-        help->addAction(QStringLiteral("Check for Software &Update"));
-        help->addSeparator();
-        help->addAction(QStringLiteral("&About Software"));
-        menuBar()->addAction(QStringLiteral("&Donate"));
-        setFixedSize(twips(7440), twips(5295) + menuBar()->sizeHint().height());
-        name->setFocus();
-    }
-};
-
-int runPlainChild()
-{
-    static char name[] = "plain";
-    static char* argv[] = {name, nullptr};
-    static int argc = 1;
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/orvella.png")));
-    probe = new PaintProbe;
-    app.installEventFilter(probe);
-    probe->expect([](const QWidget* w) { return inWindow(w, "plain"); },
-                  [] {
-                      report("startup", milliseconds(probe->paintedAt() - spawnedAt));
-                      report("rss_mb_startup", residentMegabytes());
-                      std::fflush(stdout);
-                      std::_Exit(0);
-                  },
-                  "startup");
-    PlainWindow window;
-    window.show();
-    return app.exec();
-}
-
 // The engine: the sign, the reading and the highlight for all twelve signs.
 void engineWork()
 {
@@ -459,9 +227,11 @@ struct Options {
     int runs = 15;
     int cycles = 200;
     bool callgrind = false;
+    bool check = false;
 };
 
 QString self;
+QString plainProgram;
 QString screenConfig;
 
 // Runs one child and adds the figures it reports; under callgrind, the instruction counts
@@ -469,8 +239,13 @@ QString screenConfig;
 void runChild(Figures& figures, const QString& kind, const QString& label, int cycles,
               bool callgrind)
 {
-    QTemporaryDir home; // fresh settings and runtime folders: no reminder, no lock of a user
+    // Fresh settings and runtime folders (no reminder, no lock of a user) under a path of one
+    // length, and English: both move the instruction counts.
+    QTemporaryDir home(QStringLiteral("/tmp/orvella-bench-XXXXXX"));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    env.remove(QStringLiteral("LANGUAGE"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"),
                QStringLiteral("offscreen:configfile=") + screenConfig);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
@@ -478,11 +253,16 @@ void runChild(Figures& figures, const QString& kind, const QString& label, int c
     QProcess process;
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::SeparateChannels);
-    QStringList arguments{QStringLiteral("--child"), kind, QStringLiteral("--cycles"),
-                          QString::number(cycles), QStringLiteral("--spawned-at")};
-    QString program = self;
+    // The plain program is an executable of its own that links only Qt: timed as the program is.
+    const bool plain = kind == QLatin1StringView("plain");
+    QStringList arguments{QStringLiteral("--spawned-at")};
+    if (!plain)
+        arguments = QStringList{QStringLiteral("--child"), kind, QStringLiteral("--cycles"),
+                                QString::number(cycles)} +
+                    arguments;
+    QString program = plain ? plainProgram : self;
     if (callgrind) {
-        arguments.prepend(self);
+        arguments.prepend(program);
         arguments = QStringList{QStringLiteral("--tool=callgrind"), QStringLiteral("--quiet"),
                                 QStringLiteral("--callgrind-out-file=") +
                                     home.filePath(QStringLiteral("cg.out"))} +
@@ -576,12 +356,61 @@ void waitRows(const Figures& f, const QString& laterRun, const char* unit)
     row("later report window painted", s(laterRun + QStringLiteral(".report_later")), unit);
 }
 
+// The speed gate: each scenario's instruction count against its limit in bench/limits.tsv
+// (scenario, limit, the figure measured when the limit was set, why). A count more than 3 %
+// over its limit fails.
+int checkLimits(const Figures& f)
+{
+    const auto median = [&f](const char* key) {
+        return summarise(f.value(QLatin1StringView(key))).median;
+    };
+    const QMap<QString, double> measured{
+        {QStringLiteral("startup_ratio"), median("program.startup") / median("plain.startup")},
+        {QStringLiteral("startup"), median("program.startup")},
+        {QStringLiteral("proceed_first"), median("program.proceed_first")},
+        {QStringLiteral("proceed_later"), median("program.proceed_later")},
+        {QStringLiteral("report_first"), median("program.report_first")},
+        {QStringLiteral("report_later"), median("program.report_later")},
+        {QStringLiteral("engine"), median("engine.engine")},
+    };
+    QFile table(QStringLiteral(ORVELLA_BENCH_LIMITS));
+    if (!table.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        std::fprintf(stderr, "cannot read %s\n", ORVELLA_BENCH_LIMITS);
+        return 1;
+    }
+    int passed = 0;
+    int failed = 0;
+    std::printf("\nSpeed gate (limits in bench/limits.tsv, 3 %% allowed over a limit)\n\n");
+    while (!table.atEnd()) {
+        const QString line = QString::fromUtf8(table.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList fields = line.split(u'\t');
+        const double limit = fields.value(1).toDouble();
+        if (fields.size() < 2 || !measured.contains(fields[0]) || limit <= 0) {
+            std::fprintf(stderr, "a line of the limits that names no scenario: %s\n",
+                         qPrintable(line));
+            return 1;
+        }
+        const double figure = measured.value(fields[0]);
+        const bool within = figure <= limit * 1.03;
+        std::printf("%-4s %-14s %9.2f against a limit of %9.2f (%+.1f %%)\n", within ? "ok" : "FAIL",
+                    qPrintable(fields[0]), figure, limit, (figure / limit - 1) * 100);
+        ++(within ? passed : failed);
+    }
+    std::printf("speed gate: %d passed, %d failed\n", passed, failed);
+    return failed > 0 ? 1 : 0;
+}
+
 int runParent(const Options& options)
 {
     Figures f;
     const auto s = [&f](const char* key) { return summarise(f.value(QLatin1StringView(key))); };
 
     if (options.callgrind) {
+        // Fontconfig's cache is written by the first program that needs it: not in a count.
+        Figures warmUp;
+        runChild(warmUp, QStringLiteral("program"), QStringLiteral("program"), 1, false);
         const int cycles = 4;
         runChild(f, QStringLiteral("program"), QStringLiteral("program"), cycles, true);
         runChild(f, QStringLiteral("plain"), QStringLiteral("plain"), 1, true);
@@ -592,7 +421,7 @@ int runParent(const Options& options)
         header();
         waitRows(f, QStringLiteral("program"), "M");
         row("engine, twelve signs", s("engine.engine"), "M");
-        return 0;
+        return options.check ? checkLimits(f) : 0;
     }
 
     for (int run = 0; run < options.runs; ++run) {
@@ -647,6 +476,8 @@ int main(int argc, char* argv[])
         const bool hasValue = i + 1 < argc;
         if (arg == "--callgrind")
             options.callgrind = true;
+        else if (arg == "--check")
+            options.check = true;
         else if (arg == "--runs" && hasValue)
             options.runs = std::max(1, std::atoi(argv[++i]));
         else if (arg == "--cycles" && hasValue)
@@ -656,7 +487,8 @@ int main(int argc, char* argv[])
         else if (arg == "--spawned-at" && hasValue)
             spawnedAt = std::atoll(argv[++i]);
         else {
-            std::fprintf(stderr, "usage: orvella_bench [--runs N] [--cycles N] [--callgrind]\n");
+            std::fprintf(stderr,
+                         "usage: orvella_bench [--runs N] [--cycles N] [--callgrind [--check]]\n");
             return 1;
         }
     }
@@ -664,13 +496,12 @@ int main(int argc, char* argv[])
         cycleCount = options.cycles;
         return runProgramChild();
     }
-    if (childKind == QLatin1StringView("plain"))
-        return runPlainChild();
     if (childKind == QLatin1StringView("engine"))
         return runEngineChild();
 
     QCoreApplication app(argc, argv);
     self = QCoreApplication::applicationFilePath();
+    plainProgram = QCoreApplication::applicationDirPath() + QStringLiteral("/orvella_plain");
     screenConfig = QStringLiteral(ORVELLA_BENCH_SCREEN);
     return runParent(options);
 }
