@@ -48,6 +48,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void MDIForm_Unload();
@@ -56,6 +57,7 @@ private:
 
     std::function<ReportSource()> m_reportSource;
     bool m_closingForBack = false;
+    bool m_sizeOnNextResize = false; // un-maximised, waiting for the compositor's new size
 
     QScrollArea* m_client = nullptr; // the area between the strips; scrolls a reading too big
     QWidget* m_canvas = nullptr;     // inside it: never smaller than the reading view

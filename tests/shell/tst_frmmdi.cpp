@@ -3,6 +3,7 @@
 #include "ReportSource.h"
 #include "UrlCatcher.h"
 #include "WebPage.h"
+#include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmMdi.h"
 
@@ -35,6 +36,8 @@ private slots:
     void smallFrameScrollsToTheReading();
     void backClosesWithoutEnding();
     void printOpensTheReportModally();
+    void frameGoesWithItsOpenDialog_data();
+    void frameGoesWithItsOpenDialog();
     void linksOpenTheirPages_data();
     void linksOpenTheirPages();
     void keyboardOrder();
@@ -129,6 +132,8 @@ void tst_frmMdi::layoutInASmallerFrame()
 
 void tst_frmMdi::unmaximisedFrameFitsTheScreen()
 {
+    if (QGuiApplication::platformName().startsWith(QLatin1StringView("wayland")))
+        QSKIP("A Wayland client cannot place its windows nor learn where they are.");
     // Opened as Proceed opens it, then un-maximised.
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     QCOMPARE(available.size(), QSize(1366, 768));
@@ -204,6 +209,35 @@ void tst_frmMdi::printOpensTheReportModally()
     QTest::mouseClick(qobject_cast<QPushButton*>(child("cmdPrint")), Qt::LeftButton);
     QCOMPARE(caption, QStringLiteral("frmSave"));
     QVERIFY(m_frame && m_frame->isVisible());
+}
+
+void tst_frmMdi::frameGoesWithItsOpenDialog_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("report window") << QStringLiteral("frmSave");
+    QTest::newRow("About box") << QStringLiteral("frmAbout");
+}
+
+void tst_frmMdi::frameGoesWithItsOpenDialog()
+{
+    // The modal window belongs to the frame (so a compositor puts it over it); a frame that is
+    // deleted while the window is open deletes it once, and the opener returns.
+    QFETCH(QString, dialog);
+    m_frame->show();
+    QPointer<QWidget> opened;
+    QTimer::singleShot(0, this, [&] {
+        opened = QApplication::activeModalWidget();
+        if (opened && opened->parentWidget() == m_frame)
+            delete m_frame.data();
+        else if (opened)
+            opened->close();
+    });
+    if (dialog == QLatin1StringView("frmSave"))
+        m_frame->cmdPrint_Click();
+    else
+        frmAbout::showModal(m_frame);
+    QVERIFY(opened.isNull());
+    QVERIFY(m_frame.isNull());
 }
 
 void tst_frmMdi::linksOpenTheirPages_data()
