@@ -3,7 +3,6 @@
 #include "SharpPicture.h"
 
 #include <QGuiApplication>
-#include <QImage>
 
 namespace orvella {
 
@@ -23,16 +22,10 @@ void dropShared()
 
 QCursor* makeHandCursor()
 {
-    const QPixmap stored =
+    const QPixmap picture =
         sharpPicture(QStringLiteral(":/pictures/pointer.png"), qGuiApp->devicePixelRatio());
-    if (stored.isNull())
+    if (picture.isNull())
         return new QCursor(Qt::PointingHandCursor);
-    // The picture is stored with a colour table. Wayland takes a pointer as a buffer of 32-bit
-    // pixels, which Qt copies from the picture's bytes as they are: it must be ARGB already, or
-    // the compositor gets no pointer it can use and shows its arrow.
-    QImage argb = stored.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    argb.setDevicePixelRatio(stored.devicePixelRatio());
-    const QPixmap picture = QPixmap::fromImage(std::move(argb));
     // The hot spot is meant in logical pixels, but X11 (xcb) takes it as it stands, in the
     // picture's own pixels: there it is scaled with the picture, or the twice-sized hand
     // would point half-way up its finger.

@@ -152,8 +152,6 @@ void tst_ReportLinks::otherMouseEventsOpenNothing()
 
     send(viewport, QEvent::MouseMove, onLink, Qt::NoButton, 1000);
     QCOMPARE(viewport->cursor().shape(), Qt::BitmapCursor); // the hand over a link
-    // Wayland shows a pointer picture only from 32-bit pixels.
-    QCOMPARE(viewport->cursor().pixmap().toImage().format(), QImage::Format_ARGB32_Premultiplied);
     send(viewport, QEvent::MouseButtonRelease, onLink, Qt::LeftButton, 2000);
     send(viewport, QEvent::MouseButtonPress, onLink, Qt::RightButton, 3000);
     send(viewport, QEvent::MouseButtonRelease, onLink, Qt::RightButton, 3050);
