@@ -241,10 +241,10 @@ void frmMdi::placeUnmaximised(const QScreen* screen)
     const QSize room = available.size().shrunkBy(decoration);
     const QSize size = fullSize().boundedTo(room);
     resize(size);
-    // The frame's outer edge centred in the available area: the title bar lies inside it.
     // On Wayland only the compositor places windows.
     if (QGuiApplication::platformName().startsWith(QLatin1StringView("wayland")))
         return;
+    // The frame's outer edge centred in the available area: the title bar lies inside it.
     const QSize outer = size.grownBy(decoration);
     move(available.left() + std::max(0, (available.width() - outer.width()) / 2),
          available.top() + std::max(0, (available.height() - outer.height()) / 2));

@@ -36,7 +36,7 @@ public:
     QSize fullSize() const;
     // Gives the frame, when it is not maximised, the full size or the available area of the
     // screen (its own when none is named) if that is smaller, centred there with its title
-    // bar on the screen.
+    // bar on the screen; on Wayland, where the compositor places windows, only the size.
     void placeUnmaximised(const QScreen* screen = nullptr);
 
     QScrollArea* clientArea() const { return m_client; }
