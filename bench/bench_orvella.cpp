@@ -394,8 +394,9 @@ int checkLimits(const Figures& f)
         }
         const double figure = measured.value(fields[0]);
         const bool within = figure <= limit * 1.03;
-        std::printf("%-4s %-14s %9.2f against a limit of %9.2f (%+.1f %%)\n", within ? "ok" : "FAIL",
-                    qPrintable(fields[0]), figure, limit, (figure / limit - 1) * 100);
+        std::printf("%-4s %-14s %9.2f against a limit of %9.2f (%+.1f %%)\n",
+                    within ? "ok" : "FAIL", qPrintable(fields[0]), figure, limit,
+                    (figure / limit - 1) * 100);
         ++(within ? passed : failed);
     }
     std::printf("speed gate: %d passed, %d failed\n", passed, failed);

@@ -104,9 +104,12 @@ frmAbout::frmAbout(QWidget* parent)
 
 void frmAbout::showModal(QWidget* parent)
 {
-    frmAbout about(parent);
-    centreWhenShown(&about);
-    about.exec();
+    // On the heap alone, as the parent owns it: a parent that goes while the box is open takes
+    // it along once. Closing the box discards it.
+    auto* about = new frmAbout(parent);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    centreWhenShown(about);
+    about->exec();
 }
 
 } // namespace orvella

@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -310,6 +311,9 @@ void frmMdi::placeUnmaximised(const QScreen* screen)
     const QSize room = available.size().shrunkBy(decoration);
     const QSize size = fullSize().boundedTo(room);
     resize(size);
+    // On Wayland only the compositor places windows.
+    if (QGuiApplication::platformName().startsWith(QLatin1StringView("wayland")))
+        return;
     // The frame's outer edge centred in the available area: the title bar lies inside it.
     const QSize outer = size.grownBy(decoration);
     move(available.left() + std::max(0, (available.width() - outer.width()) / 2),
@@ -326,9 +330,27 @@ void frmMdi::changeEvent(QEvent* event)
         Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized;
     // Back from maximised: the window system brings the size the frame had before, which may
     // be the whole screen; the frame takes its own size and place instead.
-    if ((change->oldState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) &&
-        !(windowState() & special))
+    if (!(change->oldState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) ||
+        (windowState() & special))
+        return;
+    // A Wayland compositor ends the program for a size that does not match the state it last
+    // configured, and the state changes here before it has confirmed it (at once when the
+    // program itself asks for it): the frame waits for the resize that the compositor's new
+    // configuration brings. The compositor keeps the place.
+    if (QGuiApplication::platformName().startsWith(QLatin1StringView("wayland")))
+        m_sizeOnNextResize = true;
+    else
         placeUnmaximised();
+}
+
+void frmMdi::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!m_sizeOnNextResize ||
+        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+        return;
+    m_sizeOnNextResize = false;
+    placeUnmaximised();
 }
 
 bool frmMdi::eventFilter(QObject* watched, QEvent* event)
@@ -354,8 +376,13 @@ void frmMdi::closeForBack()
 
 void frmMdi::cmdPrint_Click()
 {
-    frmSave report(m_reportSource(), this);
-    report.exec();
+    // The frame owns the report window as its child, so it lives on the heap alone: a frame
+    // that goes while the report is open takes it along once, and exec() then returns at once.
+    // Closing the window discards it. Nothing of the frame is touched after exec(), which the
+    // frame may not outlive.
+    auto* report = new frmSave(m_reportSource(), this);
+    report->setAttribute(Qt::WA_DeleteOnClose);
+    report->exec();
 }
 
 void frmMdi::cmdMdiExit_Click()

@@ -36,7 +36,7 @@ public:
     QSize fullSize() const;
     // Gives the frame, when it is not maximised, the full size or the available area of the
     // screen (its own when none is named) if that is smaller, centred there with its title
-    // bar on the screen.
+    // bar on the screen; on Wayland, where the compositor places windows, only the size.
     void placeUnmaximised(const QScreen* screen = nullptr);
 
     QScrollArea* clientArea() const { return m_client; }
@@ -48,6 +48,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void MDIForm_Unload();
@@ -57,6 +58,7 @@ private:
 
     std::function<ReportSource()> m_reportSource;
     bool m_closingForBack = false;
+    bool m_sizeOnNextResize = false; // un-maximised, waiting for the compositor's new size
 
     QScrollArea* m_client = nullptr; // the area between the strips; scrolls a reading too big
     QWidget* m_canvas = nullptr;     // inside it: never smaller than the reading view

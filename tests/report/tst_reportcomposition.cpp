@@ -5,6 +5,7 @@
 #include "Twips.h"
 #include "UrlCatcher.h"
 #include "WebPage.h"
+#include "WindowSystem.h"
 #include "frmSave.h"
 
 #include <QLabel>
@@ -461,10 +462,12 @@ void tst_ReportComposition::windowLooksAsDesigned()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    // Centred on the screen.
-    const QRect screen = window.screen()->availableGeometry();
-    QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1);
-    QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1);
+    // Centred on the screen, where the program places its windows.
+    if (!orvella::testing::onWayland()) {
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1);
+    }
 
     // The report opens at its top, with the insertion point still at its end.
     QTextEdit* box = reportBox(window);

@@ -2,6 +2,7 @@
 #include "FakeDialogs.h"
 #include "FileSizeLimit.h"
 #include "ReportTestSupport.h"
+#include "WindowSystem.h"
 #include "frmSave.h"
 
 #include <QAction>
@@ -271,7 +272,7 @@ void tst_ReportExport::ctrlEExportsAsPdf()
     dialogs.nextFileNames << file;
     frmSave window(annaSource());
     window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(orvella::testing::waitForActive(&window));
     QCOMPARE(exportAction(window, "mnuExportPdf")->shortcut(),
              QKeySequence(QStringLiteral("Ctrl+E")));
     QTest::keyClick(window.findChild<QTextEdit*>(QStringLiteral("RTB")), Qt::Key_E,

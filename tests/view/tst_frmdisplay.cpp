@@ -10,6 +10,7 @@
 #include "TextTable.h"
 #include "Twips.h"
 #include "ViewTestSupport.h"
+#include "WindowSystem.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -813,7 +814,7 @@ void tst_frmDisplay::textBoxesReadOnlyAndScroll()
     // A long text of the third tab: the keys select in it once the focus reaches it, the
     // pointer never does.
     view.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QVERIFY(orvella::testing::waitForActive(&view));
     view.tabs()->setCurrentIndex(2);
     auto* longText = view.findChild<TextField*>(QStringLiteral("lblSunSignDesc"));
     longText->setFocus(Qt::TabFocusReason);

@@ -4,6 +4,7 @@
 #include "TextField.h"
 #include "Twips.h"
 #include "ViewTestSupport.h"
+#include "WindowSystem.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -388,7 +389,7 @@ void tst_TreeHover::arrowKeysWalkTheSpheres()
     HoverView hover;
     QVERIFY(hover.exposed());
     hover.view().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&hover.view()));
+    QVERIFY(orvella::testing::waitForActive(&hover.view()));
     hover.view().tabs()->setCurrentIndex(2);
     QWidget* drawing = frame2(hover.view());
     QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(drawing);
