@@ -105,7 +105,7 @@ QFrame* makeStrip(const StripRow& row)
     strip->setFixedHeight(twips(row.height));
     setColors(strip, Maroon, row.background);
     if (row.strip == Strip::Banner)
-        strip->setCursor(handCursor());
+        showHandCursor(strip);
     if (row.strip == Strip::Title)
         strip->setFrameStyle(QFrame::Box | QFrame::Plain); // a thin border
     return strip;

@@ -2,7 +2,9 @@
 
 #include "SharpPicture.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QWidget>
 
 namespace orvella {
 
@@ -34,7 +36,42 @@ QCursor* makeHandCursor()
                           : 1;
     return new QCursor(picture, HotSpotX * scale, HotSpotY * scale);
 }
+// Gives a waiting widget the hand when the pointer reaches it.
+class HandOnArrival : public QObject {
+public:
+    static HandOnArrival& instance()
+    {
+        static HandOnArrival* waiting = nullptr;
+        if (!waiting) {
+            waiting = new HandOnArrival;
+            qAddPostRoutine([] {
+                delete waiting;
+                waiting = nullptr;
+            });
+        }
+        return *waiting;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::HoverEnter ||
+            event->type() == QEvent::MouseMove) {
+            watched->removeEventFilter(this);
+            static_cast<QWidget*>(watched)->setCursor(handCursor());
+        }
+        return false;
+    }
+};
 } // namespace
+
+void showHandCursor(QWidget* widget)
+{
+    if (shared)
+        widget->setCursor(*shared);
+    else
+        widget->installEventFilter(&HandOnArrival::instance());
+}
 
 QCursor handCursor()
 {

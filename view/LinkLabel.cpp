@@ -13,7 +13,7 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent)
     : TextField(text, parent)
 {
     installAccessibleElements();
-    setCursor(handCursor());
+    showHandCursor(this);
     setFocusPolicy(Qt::TabFocus);
 }
 

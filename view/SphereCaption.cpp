@@ -18,7 +18,7 @@ SphereCaption::SphereCaption(SphereIndex sphere, const QString& text, QWidget* p
     setAutoFillBackground(false);
     // Movements without a button pressed only reach widgets that track the mouse.
     setMouseTracking(true);
-    setCursor(handCursor());
+    showHandCursor(this);
     setAccessibleName(text.simplified());
 }
 

@@ -8,6 +8,7 @@
 #include "Twips.h"
 #include "ViewTestSupport.h"
 
+#include <QEnterEvent>
 #include <QLabel>
 #include <memory>
 #include <vector>
@@ -235,6 +236,9 @@ void tst_TreeOfLife::sphereCaptions()
     QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(0, 255, 255));
     QVERIFY(caption->font().bold());
     QCOMPARE(caption->font().pointSizeF(), 8.25);
+    // The hand over the box, once the pointer comes over it.
+    QEnterEvent arrival(QPointF(1, 1), QPointF(1, 1), caption->mapToGlobal(QPointF(1, 1)));
+    QCoreApplication::sendEvent(caption, &arrival);
     QVERIFY(caption->testAttribute(Qt::WA_SetCursor));
     QVERIFY(caption->cursor().shape() == Qt::BitmapCursor ||
             caption->cursor().shape() == Qt::PointingHandCursor);
