@@ -11,7 +11,7 @@ namespace orvella {
 namespace {
 
 // Program-wide like the file system it stands for; empty outside tests.
-std::function<void(const QString&)>& beforeOpen()
+std::function<void(const QString&)>& betweenCheckAndUse()
 {
     static std::function<void(const QString&)> action;
     return action;
@@ -48,8 +48,7 @@ bool OpenRegularFile(QFile& file, const QString& path)
 {
     if (KindAt(path) != FileKind::Regular)
         return false;
-    if (beforeOpen())
-        beforeOpen()(path);
+    BetweenCheckAndUse(path);
     // O_NONBLOCK: a pipe swapped in since the check opens at once instead of waiting for a
     // writer; O_NOCTTY: a terminal never becomes the program's.
     const int fd =
@@ -65,11 +64,17 @@ bool OpenRegularFile(QFile& file, const QString& path)
     return true;
 }
 
+void BetweenCheckAndUse(const QString& path)
+{
+    if (betweenCheckAndUse())
+        betweenCheckAndUse()(path);
+}
+
 namespace testing {
 
-void SetBeforeOpen(std::function<void(const QString& path)> action)
+void SetBetweenCheckAndUse(std::function<void(const QString& path)> action)
 {
-    beforeOpen() = std::move(action);
+    betweenCheckAndUse() = std::move(action);
 }
 
 } // namespace testing

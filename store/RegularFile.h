@@ -26,11 +26,15 @@ FileKind KindAt(const QString& path);
 // not a regular file (links followed) or cannot be opened; the file is then not open.
 bool OpenRegularFile(QFile& file, const QString& path);
 
+// Where a path, once checked, is about to be used; the test seam below acts here.
+void BetweenCheckAndUse(const QString& path);
+
 namespace testing {
 
-// Runs between the check of the path and its opening, so that a test can put something else
-// there at that moment; an empty function removes it.
-void SetBeforeOpen(std::function<void(const QString& path)> action);
+// Runs between the check of a path and its use (the opening of a file to read, the rename of a
+// new file over the one written), so that a test can put something else there at that moment;
+// an empty function removes it.
+void SetBetweenCheckAndUse(std::function<void(const QString& path)> action);
 
 } // namespace testing
 

@@ -92,6 +92,7 @@ Outcome WriteWholeFile(const QString& path, const QByteArray& content)
                                 qt_error_string(error));
     }
     // The target may have been swapped since the first check.
+    BetweenCheckAndUse(path);
     if (const std::optional<Failure> refused = refusedTarget(path)) {
         file.cancelWriting();
         return *refused;

@@ -214,7 +214,7 @@ void tst_ReportFile::refusesUnreadablePaths()
 
     else if (kind == u"swapped for a pipe while being opened") {
         QVERIFY(writeBytes(target, reportFile({"ANNA", "5", "January", "1990"})));
-        orvella::testing::SetBeforeOpen([](const QString& opened) {
+        orvella::testing::SetBetweenCheckAndUse([](const QString& opened) {
             const QByteArray name = QFile::encodeName(opened);
             if (::unlink(name.constData()) != 0 || ::mkfifo(name.constData(), 0600) != 0)
                 qFatal("The file could not be swapped for a pipe: %s", strerror(errno));
@@ -229,7 +229,7 @@ void tst_ReportFile::refusesUnreadablePaths()
             read = ReadReportFile(target);
         },
         target);
-    orvella::testing::SetBeforeOpen({});
+    orvella::testing::SetBetweenCheckAndUse({});
     QVERIFY(finished);
     QCOMPARE(read, std::nullopt);
 }
@@ -315,6 +315,9 @@ void tst_ReportFile::writeFailsAndSaysWhy_data()
     // The node stays a node: it is not replaced by a regular file.
     QTest::newRow("through a link to a device node")
         << "device.lyr" << 4 << "<folder>/node is a device, not a regular file.";
+    // An earlier reading there, swapped for a pipe after the save's first check.
+    QTest::newRow("swapped for a pipe before the rename")
+        << "swapped.lyr" << 4 << "<folder>/swapped.lyr is a pipe (FIFO), not a regular file.";
     QTest::newRow("name too long for the reader")
         << "anna.lyr" << 65517
         << "The name is too long: the file would be larger than 65536 bytes, more than Orvella "
@@ -335,6 +338,14 @@ void tst_ReportFile::writeFailsAndSaysWhy()
             QSKIP(qPrintable(refusal));
         QVERIFY(QFile::link(path("node"), path("device.lyr")));
     }
+    if (fileName == u"swapped.lyr") {
+        QVERIFY(writeBytes(path("swapped.lyr"), reportFile({"OLD", "1", "March", "1950"})));
+        orvella::testing::SetBetweenCheckAndUse([](const QString& used) {
+            const QByteArray name = QFile::encodeName(used);
+            if (::unlink(name.constData()) != 0 || ::mkfifo(name.constData(), 0600) != 0)
+                qFatal("The file could not be swapped for a pipe: %s", strerror(errno));
+        });
+    }
     message.replace(QStringLiteral("<folder>"), QFileInfo(m_dir->path()).canonicalFilePath());
     const QStringList before =
         QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
@@ -346,13 +357,17 @@ void tst_ReportFile::writeFailsAndSaysWhy()
         saved = WriteReportFile(m_dir->filePath(fileName),
                                 birth(QString(nameLength, u'A'), 5, 1, 1990));
     }
+    orvella::testing::SetBetweenCheckAndUse({});
     QVERIFY(!saved);
     const bool quotesReason = message.contains(QStringLiteral("%1"));
     QCOMPARE(saved.reason().isEmpty(), !quotesReason);
     QCOMPARE(saved.message(), quotesReason ? message.arg(saved.reason()) : message);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
              before);
-    QCOMPARE(describe(m_dir->filePath(fileName)), target);
+    if (fileName == u"swapped.lyr")
+        QCOMPARE(QFileInfo(path("swapped.lyr")).isFile(), false); // the pipe stays
+    else
+        QCOMPARE(describe(m_dir->filePath(fileName)), target);
     QVERIFY(QDir(path("locked")).isEmpty());
     QVERIFY(QDir(path("folder.lyr")).exists());
 }
