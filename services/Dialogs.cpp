@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "SettingsStore.h"
+
 #include <QFileDialog>
 #include <QLibrary>
 #include <QPrintDialog>
@@ -24,6 +26,7 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
 QString chooseFile(QWidget* parent, const FileDialogSetup& setup,
                    QFileDialog::AcceptMode acceptMode, QFileDialog::FileMode fileMode)
 {
+    KeepQtSettingsFromBlocking();
     QFileDialog dialog(parent, setup.title, QString(), setup.filter);
     dialog.setAcceptMode(acceptMode); // saving asks before replacing an existing file
     dialog.setFileMode(fileMode);

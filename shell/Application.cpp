@@ -3,6 +3,7 @@
 #include "CoBrand.h"
 #include "Dialogs.h"
 #include "Look.h"
+#include "RegularFile.h"
 #include "SettingsStore.h"
 #include "frmMain.h"
 
@@ -92,6 +93,12 @@ SingleInstance::SingleInstance(const QString& lockFilePath)
     : m_lock(lockFilePath)
 {
     if (lockFilePath.isEmpty()) {
+        m_first = true;
+        return;
+    }
+    // QLockFile reads a lock it finds with a blocking open: a pipe there would hang the start.
+    if (const FileKind kind = KindAt(lockFilePath);
+        kind != FileKind::Missing && kind != FileKind::Regular) {
         m_first = true;
         return;
     }

@@ -2,12 +2,12 @@
 
 #include "BirthDateLists.h"
 #include "BirthInputRules.h"
+#include "RegularFile.h"
 #include "Scrambler.h"
 #include "WholeFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 
 namespace orvella {
 
@@ -106,11 +106,9 @@ Outcome WriteReportFile(const QString& path, const BirthInput& birth)
 
 std::optional<ReportFileEntries> ReadReportFile(const QString& path)
 {
-    // Only a plain file: a device or a pipe could block or never end.
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxReportFileSize)
+    // Only a regular file: a device or a pipe could block or never end.
+    QFile file;
+    if (!OpenRegularFile(file, path) || file.size() > MaxReportFileSize)
         return std::nullopt;
     const QByteArray content = file.read(MaxReportFileSize + 1);
     if (file.error() != QFileDevice::NoError)

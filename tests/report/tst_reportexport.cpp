@@ -2,6 +2,7 @@
 #include "FakeDialogs.h"
 #include "FileSizeLimit.h"
 #include "ReportTestSupport.h"
+#include "SpecialFiles.h"
 #include "WindowSystem.h"
 #include "frmSave.h"
 
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <clocale>
 
 using namespace orvella;
 using namespace orvella::testing;
@@ -63,6 +65,8 @@ private slots:
     void suggestsNameAndSignInTheDocumentsFolder();
     void failedExportKeepsTheOldFile_data();
     void failedExportKeepsTheOldFile();
+    void exportThroughALinkToADeviceIsRefused_data();
+    void exportThroughALinkToADeviceIsRefused();
     void contextMenuEndsWithTheExports();
     void ctrlEExportsAsPdf();
 
@@ -73,7 +77,8 @@ private:
 
 void tst_ReportExport::initTestCase()
 {
-    PrepareProcess(); // a write past the file-size limit fails as in the program
+    PrepareProcess();            // a write past the file-size limit fails as in the program
+    std::setlocale(LC_ALL, "C"); // the system's reasons in its own words
 }
 
 void tst_ReportExport::init()
@@ -186,13 +191,33 @@ void tst_ReportExport::suggestsNameAndSignInTheDocumentsFolder()
 
 void tst_ReportExport::failedExportKeepsTheOldFile_data()
 {
-    exportsTheReport_data();
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("reason");
+    for (const auto& [format, action, suffix] :
+         {std::tuple{"PDF", "mnuExportPdf", "pdf"}, std::tuple{"ODT", "mnuExportOdt", "odt"},
+          std::tuple{"HTML", "mnuExportHtml", "html"}}) {
+        QTest::addRow("%s, file-size limit", format) << action << suffix << "size limit"
+                                                     << "File too large";
+        // The first writes find room, the last one none.
+        QTest::addRow("%s, nearly full disk", format) << action << suffix << "nearly full disk"
+                                                      << "No space left on device";
+    }
 }
 
 void tst_ReportExport::failedExportKeepsTheOldFile()
 {
     QFETCH(QString, action);
     QFETCH(QString, suffix);
+    QFETCH(QString, cause);
+    QFETCH(QString, reason);
+    std::optional<SmallTmpfs> disk;
+    if (cause == u"nearly full disk") {
+        disk.emplace(m_dir->path(), "size=64k");
+        if (!disk->refusal().isEmpty())
+            QSKIP(qPrintable(disk->refusal()));
+    }
     const QString file = path(QStringLiteral("report.") + suffix);
     const QByteArray old("an earlier export");
     {
@@ -202,8 +227,10 @@ void tst_ReportExport::failedExportKeepsTheOldFile()
     FakeDialogs dialogs;
     dialogs.nextFileNames << file;
     frmSave window(annaSource());
+    if (disk) // room for 1 KiB of the export; every export is larger
+        QVERIFY(disk->fill(1024));
     {
-        FileSizeLimit limit(1024); // every export is larger
+        FileSizeLimit limit(cause == u"size limit" ? 1024 : RLIM_INFINITY);
         QVERIFY(limit.active());
         exportAction(window, qPrintable(action))->trigger();
     }
@@ -212,10 +239,44 @@ void tst_ReportExport::failedExportKeepsTheOldFile()
     QVERIFY2(
         dialogs.messages[0].text.startsWith(QStringLiteral("The report was not exported.\n\n")),
         qPrintable(dialogs.messages[0].text));
-    QVERIFY(dialogs.messages[0].text.size() > 32); // with the reason
+    // The system's reason, not Qt's "Unknown error".
+    QCOMPARE(dialogs.messages[0].text,
+             QStringLiteral("The report was not exported.\n\nThe file could not be written: ") +
+                 reason);
     QCOMPARE(contentOf(file), old);
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{QStringLiteral("report.") + suffix});
+    QStringList left = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
+    left.removeOne(QStringLiteral("filler"));
+    QCOMPARE(left, QStringList{QStringLiteral("report.") + suffix});
+}
+
+void tst_ReportExport::exportThroughALinkToADeviceIsRefused_data()
+{
+    exportsTheReport_data();
+}
+
+void tst_ReportExport::exportThroughALinkToADeviceIsRefused()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, suffix);
+    const QString node = path(QStringLiteral("node"));
+    if (const QString refusal = makeDeviceNode(node); !refusal.isEmpty())
+        QSKIP(qPrintable(refusal));
+    const QString file = path(QStringLiteral("report.") + suffix);
+    QVERIFY(QFile::link(node, file));
+    const QString before = describe(node);
+    FakeDialogs dialogs;
+    dialogs.nextFileNames << file; // as if Replace was confirmed
+    frmSave window(annaSource());
+    exportAction(window, qPrintable(action))->trigger();
+    QCOMPARE(dialogs.messageTexts(),
+             QStringList{QStringLiteral("The report was not exported.\n\n%1 is a device, not a "
+                                        "regular file.")
+                             .arg(QFileInfo(node).canonicalFilePath())});
+    QCOMPARE(describe(node), before);
+    QVERIFY(QFileInfo(file).isSymLink());
+    QCOMPARE(QDir(m_dir->path())
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden),
+             QStringList({QStringLiteral("node"), QStringLiteral("report.") + suffix}));
 }
 
 void tst_ReportExport::contextMenuEndsWithTheExports()

@@ -3,16 +3,20 @@
 #include "FakeDialogs.h"
 #include "FileSizeLimit.h"
 #include "OrdinaryUser.h"
+#include "RegularFile.h"
 #include "ReportFile.h"
 #include "ReportTestSupport.h"
+#include "SpecialFiles.h"
 #include "frmSave.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <clocale>
 #include <sys/stat.h>
 
 using namespace orvella;
 using namespace orvella::testing;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -72,6 +76,8 @@ private slots:
     void failedWriteLeavesTheOldFile();
     void writeFailsAndSaysWhy_data();
     void writeFailsAndSaysWhy();
+    void writeFailureGivesTheSystemsReason_data();
+    void writeFailureGivesTheSystemsReason();
     void writerAndReaderShareTheSizeBound();
     void saveThroughALinkReplacesItsTarget();
     void suffixRule_data();
@@ -88,6 +94,8 @@ private:
 void tst_ReportFile::initTestCase()
 {
     PrepareProcess();
+    // The system's reasons are compared in its own words.
+    std::setlocale(LC_ALL, "C");
 }
 
 void tst_ReportFile::init()
@@ -180,8 +188,9 @@ void tst_ReportFile::refusesWhatTheProgramNeverWrites()
 void tst_ReportFile::refusesUnreadablePaths_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const char* kind : {"missing", "folder", "empty path", "device", "device named .lyr",
-                             "pipe named .lyr", "no read permission"})
+    for (const char* kind :
+         {"missing", "folder", "empty path", "device", "device named .lyr", "pipe named .lyr",
+          "no read permission", "swapped for a pipe while being opened"})
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
 
@@ -203,8 +212,26 @@ void tst_ReportFile::refusesUnreadablePaths()
         QVERIFY(writeBytes(target, reportFile({"ANNA", "5", "January", "1990"})) &&
                 QFile::setPermissions(target, QFileDevice::WriteOwner));
 
-    const OrdinaryUser user(m_dir->path());
-    QCOMPARE(ReadReportFile(target), std::nullopt);
+    else if (kind == u"swapped for a pipe while being opened") {
+        QVERIFY(writeBytes(target, reportFile({"ANNA", "5", "January", "1990"})));
+        orvella::testing::SetBetweenCheckAndUse([](const QString& opened) {
+            const QByteArray name = QFile::encodeName(opened);
+            if (::unlink(name.constData()) != 0 || ::mkfifo(name.constData(), 0600) != 0)
+                qFatal("The file could not be swapped for a pipe: %s", strerror(errno));
+        });
+    }
+
+    std::optional<ReportFileEntries> read;
+    const bool finished = finishesWithin(
+        20s,
+        [&] {
+            const OrdinaryUser user(m_dir->path());
+            read = ReadReportFile(target);
+        },
+        target);
+    orvella::testing::SetBetweenCheckAndUse({});
+    QVERIFY(finished);
+    QCOMPARE(read, std::nullopt);
 }
 
 void tst_ReportFile::ignoresAFifthLineAndBeyond()
@@ -277,10 +304,20 @@ void tst_ReportFile::writeFailsAndSaysWhy_data()
     // The message, with %1 where it quotes the system's reason; without it the program itself
     // refused and there is no such reason.
     QTest::addColumn<QString>("message");
+    // <folder> stands for the test's folder.
     const QString created = QStringLiteral("The file could not be created: %1");
     QTest::newRow("missing folder") << "no-such-folder/anna.lyr" << 4 << created;
     QTest::newRow("folder without write permission") << "locked/anna.lyr" << 4 << created;
-    QTest::newRow("onto a folder") << "folder.lyr" << 4 << created;
+    QTest::newRow("onto a folder")
+        << "folder.lyr" << 4 << "<folder>/folder.lyr is a folder, not a regular file.";
+    QTest::newRow("onto a pipe (FIFO)")
+        << "pipe.lyr" << 4 << "<folder>/pipe.lyr is a pipe (FIFO), not a regular file.";
+    // The node stays a node: it is not replaced by a regular file.
+    QTest::newRow("through a link to a device node")
+        << "device.lyr" << 4 << "<folder>/node is a device, not a regular file.";
+    // An earlier reading there, swapped for a pipe after the save's first check.
+    QTest::newRow("swapped for a pipe before the rename")
+        << "swapped.lyr" << 4 << "<folder>/swapped.lyr is a pipe (FIFO), not a regular file.";
     QTest::newRow("name too long for the reader")
         << "anna.lyr" << 65517
         << "The name is too long: the file would be larger than 65536 bytes, more than Orvella "
@@ -295,8 +332,24 @@ void tst_ReportFile::writeFailsAndSaysWhy()
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("locked")));
     QVERIFY(QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.lyr")));
+    QCOMPARE(::mkfifo(QFile::encodeName(path("pipe.lyr")).constData(), 0600), 0);
+    if (fileName == u"device.lyr") {
+        if (const QString refusal = makeDeviceNode(path("node")); !refusal.isEmpty())
+            QSKIP(qPrintable(refusal));
+        QVERIFY(QFile::link(path("node"), path("device.lyr")));
+    }
+    if (fileName == u"swapped.lyr") {
+        QVERIFY(writeBytes(path("swapped.lyr"), reportFile({"OLD", "1", "March", "1950"})));
+        orvella::testing::SetBetweenCheckAndUse([](const QString& used) {
+            const QByteArray name = QFile::encodeName(used);
+            if (::unlink(name.constData()) != 0 || ::mkfifo(name.constData(), 0600) != 0)
+                qFatal("The file could not be swapped for a pipe: %s", strerror(errno));
+        });
+    }
+    message.replace(QStringLiteral("<folder>"), QFileInfo(m_dir->path()).canonicalFilePath());
     const QStringList before =
-        QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    const QString target = describe(m_dir->filePath(fileName));
 
     Outcome saved;
     {
@@ -304,13 +357,53 @@ void tst_ReportFile::writeFailsAndSaysWhy()
         saved = WriteReportFile(m_dir->filePath(fileName),
                                 birth(QString(nameLength, u'A'), 5, 1, 1990));
     }
+    orvella::testing::SetBetweenCheckAndUse({});
     QVERIFY(!saved);
     const bool quotesReason = message.contains(QStringLiteral("%1"));
     QCOMPARE(saved.reason().isEmpty(), !quotesReason);
     QCOMPARE(saved.message(), quotesReason ? message.arg(saved.reason()) : message);
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             before);
+    if (fileName == u"swapped.lyr")
+        QCOMPARE(QFileInfo(path("swapped.lyr")).isFile(), false); // the pipe stays
+    else
+        QCOMPARE(describe(m_dir->filePath(fileName)), target);
     QVERIFY(QDir(path("locked")).isEmpty());
     QVERIFY(QDir(path("folder.lyr")).exists());
+}
+
+void tst_ReportFile::writeFailureGivesTheSystemsReason_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("file-size limit") << "size limit"
+                                     << "The file could not be written: File too large";
+    QTest::newRow("full disk") << "full disk"
+                               << "The file could not be written: No space left on device";
+}
+
+void tst_ReportFile::writeFailureGivesTheSystemsReason()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("disk")));
+    std::optional<SmallTmpfs> disk;
+    if (kind != u"size limit") {
+        disk.emplace(path("disk"), "size=64k");
+        if (!disk->refusal().isEmpty())
+            QSKIP(qPrintable(disk->refusal()));
+        QVERIFY(disk->fill());
+    }
+    Outcome saved;
+    {
+        FileSizeLimit limit(kind == u"size limit" ? 8 : RLIM_INFINITY);
+        QVERIFY(limit.active());
+        saved = WriteReportFile(path("disk/anna.lyr"), birth(QStringLiteral("ANNA"), 5, 1, 1990));
+    }
+    QCOMPARE(saved.message(), message);
+    QVERIFY(!QFile::exists(path("disk/anna.lyr")));
+    QCOMPARE(QDir(path("disk")).entryList(QDir::Files),
+             kind == u"full disk" ? QStringList{QStringLiteral("filler")} : QStringList());
 }
 
 void tst_ReportFile::writerAndReaderShareTheSizeBound()

@@ -2,6 +2,7 @@
 #include "OrdinaryUser.h"
 #include "Scrambler.h"
 #include "SettingsStore.h"
+#include "SpecialFiles.h"
 #include "UpdateReminder.h"
 #include "UrlCatcher.h"
 #include "WebPage.h"
@@ -9,12 +10,14 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace orvella;
 using orvella::testing::FakeDialogs;
 using orvella::testing::OrdinaryUser;
+using namespace std::chrono_literals;
 
 class tst_UpdateReminder : public QObject {
     Q_OBJECT
@@ -31,6 +34,7 @@ private slots:
     void storeKeepsNothingReadable();
     void brokenStoreAsksNothing_data();
     void brokenStoreAsksNothing();
+    void qtsOwnSettingsFileCannotBlock();
 
 private:
     QString storedDate() const;
@@ -157,17 +161,24 @@ void tst_UpdateReminder::brokenStoreAsksNothing_data()
     QTest::newRow("config folder is a regular file") << "folder is a file" << false;
     QTest::newRow("config folder without write permission") << "unwritable folder" << false;
     QTest::newRow("garbage settings file") << "garbage" << true;
-    QTest::newRow("huge settings file") << "huge" << true;
+    // Neither read nor written: what is beyond the bound is no file of the program's.
+    QTest::newRow("huge settings file") << "huge" << false;
+    QTest::newRow("settings file one byte beyond 64 KiB") << "beyond the bound" << false;
+    QTest::newRow("settings file is a pipe (FIFO)") << "fifo" << false;
+    QTest::newRow("settings file is a link to a device node") << "device link" << false;
+    // The link stays; the file it leads to keeps the date.
+    QTest::newRow("settings file is a link to a regular file") << "file link" << true;
 }
 
 void tst_UpdateReminder::brokenStoreAsksNothing()
 {
-    // The program starts as on a first run: no question, no crash; the date is kept where the
-    // file can be written.
+    // The program starts as on a first run: no question, no crash, no wait; the date is kept
+    // where the file can be written, and what is not the program's file is left as it was.
     QFETCH(QString, kind);
     QFETCH(bool, remembers);
     QTemporaryDir dir;
     QString fileName = dir.filePath(QStringLiteral("config/orvella.conf"));
+    const QByteArray name = QFile::encodeName(fileName);
     QByteArray content;
     if (kind == u"folder is a file") {
         QVERIFY(QFile(dir.filePath(QStringLiteral("config"))).open(QIODevice::WriteOnly));
@@ -179,6 +190,18 @@ void tst_UpdateReminder::brokenStoreAsksNothing()
             content += "\n[Settings]\n=\n\\\n[\n\xff\xfe=\\x\n\"\n";
         } else if (kind == u"huge") {
             content = QByteArray(8 << 20, 'x') + "\n[Settings]\n" + QByteArray(1 << 20, '[');
+        } else if (kind == u"beyond the bound") {
+            content = "[Settings]\n" + QByteArray(MaxSettingsFileSize - 10, ';');
+        } else if (kind == u"fifo") {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (kind == u"device link") {
+            const QString node = dir.filePath(QStringLiteral("node"));
+            if (const QString refusal = orvella::testing::makeDeviceNode(node); !refusal.isEmpty())
+                QSKIP(qPrintable(refusal));
+            QVERIFY(QFile::link(node, fileName));
+        } else if (kind == u"file link") {
+            QVERIFY(QFile(dir.filePath(QStringLiteral("kept.conf"))).open(QIODevice::WriteOnly));
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("kept.conf")), fileName));
         }
         if (!content.isEmpty()) {
             QFile file(fileName);
@@ -189,16 +212,52 @@ void tst_UpdateReminder::brokenStoreAsksNothing()
             QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("config")),
                                           QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     }
+    const QString before = orvella::testing::describe(fileName);
 
     FakeDialogs dialogs;
     SettingsStore settings(fileName);
-    {
-        const OrdinaryUser user(dir.path());
-        RemindOfUpdate(settings, m_today, nullptr);
-        RemindOfUpdate(settings, m_today, nullptr);
-    }
+    QVERIFY(orvella::testing::finishesWithin(
+        20s,
+        [&] {
+            const OrdinaryUser user(dir.path());
+            RemindOfUpdate(settings, m_today, nullptr);
+            RemindOfUpdate(settings, m_today, nullptr);
+        },
+        fileName));
     QVERIFY(dialogs.questions.isEmpty());
     QCOMPARE(ReadReminderDate(settings), remembers ? m_today : QDate());
+    if (!remembers)
+        QCOMPARE(orvella::testing::describe(fileName), before);
+    if (kind == u"file link")
+        QVERIFY(QFileInfo(fileName).isSymLink());
+}
+
+void tst_UpdateReminder::qtsOwnSettingsFileCannotBlock()
+{
+    // Qt's file dialogs read and write QtProject.conf in the configuration folder; a pipe
+    // there would hang them.
+    QTemporaryDir config;
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    const QString qtFile = config.filePath(QStringLiteral("QtProject.conf"));
+    QCOMPARE(::mkfifo(QFile::encodeName(qtFile).constData(), 0600), 0);
+    const QString before = orvella::testing::describe(qtFile);
+
+    KeepQtSettingsFromBlocking();
+    const bool finished = orvella::testing::finishesWithin(
+        20s,
+        [] {
+            QSettings qtSettings(QSettings::UserScope, QStringLiteral("QtProject"));
+            qtSettings.setValue(QStringLiteral("FileDialog/lastVisited"), QStringLiteral("/"));
+            qtSettings.sync();
+        },
+        qtFile);
+    // The program's own settings stay where they are.
+    const QString ownFile = SettingsStore().fileName();
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+    QVERIFY(finished);
+    QCOMPARE(orvella::testing::describe(qtFile), before);
+    QCOMPARE(QFileInfo(ownFile).path(), config.path());
 }
 
 QTEST_GUILESS_MAIN(tst_UpdateReminder)
