@@ -381,8 +381,15 @@ void frmMain::cmdProceed_Click()
         view->ApplyHighlight(HighlightFor(*sign));
     }
     view->tabs()->setCurrentIndex(1);
+    // Back shows the window where the user left it. A window manager places a window that is
+    // mapped again as it places a new one (openbox centres it), whatever Qt hints: the place is
+    // given again once the window is shown.
+    const QRect place = geometry();
     hide();
-    connect(m_frame, &frmMdi::backRequested, this, &QWidget::show);
+    connect(m_frame, &frmMdi::backRequested, this, [this, place] {
+        show();
+        setGeometry(place);
+    });
     // Maximised on the input window's screen; un-maximised it comes back at its own size,
     // centred there.
     m_frame->placeUnmaximised(screen());
