@@ -1,11 +1,9 @@
 // The reading view: its initial state, the layout of the three panes, a reading of every
 // sign with its highlight, auto-sized and wrapping labels, text boxes and tabs.
 
-// Qt's own testing hook: the pixmap cache tells how much it holds.
-#define Q_TEST_QPIXMAPCACHE
-
 #include "DesignedHighlights.h"
 #include "PictureBox.h"
+#include "PixmapCacheSize.h"
 #include "TextField.h"
 #include "TextTable.h"
 #include "Twips.h"
@@ -14,7 +12,6 @@
 
 #include <QAccessible>
 #include <QLabel>
-#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabBar>
@@ -243,32 +240,6 @@ std::map<QString, Seen> snapshot(const frmDisplay& view)
 }
 
 } // namespace
-
-// The kilobytes the pixmap cache holds. Qt tells only whole megabytes, rounded up: a filler of
-// a known size is added until the figure steps up, which is where the kilobytes held reach the
-// next megabyte.
-int pixmapCacheKilobytes()
-{
-    const int megabytes = QPixmapCache::totalUsed();
-    const auto stepsUpWith = [megabytes](int kilobytes) {
-        QPixmap filler(256, kilobytes); // 4 bytes a pixel: one kilobyte a row
-        filler.fill(Qt::black);
-        const QPixmapCache::Key key = QPixmapCache::insert(filler);
-        const bool stepped = QPixmapCache::totalUsed() > megabytes;
-        QPixmapCache::remove(key);
-        return stepped;
-    };
-    int low = 1;
-    int high = 1025;
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (stepsUpWith(middle))
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    return 1024 * megabytes - low + 1;
-}
 
 class tst_frmDisplay : public QObject {
     Q_OBJECT
