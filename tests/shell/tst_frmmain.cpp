@@ -3,6 +3,7 @@
 #include "SettingsStore.h"
 #include "UrlCatcher.h"
 #include "WebPage.h"
+#include "WindowSystem.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -179,6 +180,8 @@ void tst_frmMain::keyboardOrder()
     for (const auto& [label, relation] : name->relations(QAccessible::Label))
         labels << label->text(QAccessible::Name);
     QVERIFY2(labels.contains(QStringLiteral("Name")), qPrintable(labels.join(u',')));
+    m_window->activateWindow();
+    QVERIFY(orvella::testing::waitForActive(m_window.get()));
     const std::pair<const char*, const char*> captions[] = {
         {"cboDate", "Date"}, {"cboMonth", "Month"}, {"cboYear", "Year"}};
     for (const auto& [listName, caption] : captions) {
