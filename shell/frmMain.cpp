@@ -321,7 +321,7 @@ void frmMain::Form_Load(SettingsStore& settings)
     // The window is not shown yet: the question stands on its own, in the middle of the screen.
     RemindOfUpdate(settings, QDate::currentDate(), nullptr);
     m_cboDate->addItems(dayEntries());
-    m_cboMonth->addItems(monthEntries());
+    m_cboMonth->addItems(monthTexts());
     m_cboYear->addItems(yearEntries());
     for (QComboBox* list : {m_cboDate, m_cboMonth, m_cboYear})
         list->setCurrentIndex(0);
@@ -364,7 +364,7 @@ void frmMain::cmdProceed_Click()
     };
     m_birthInput.name = m_txtName->text().trimmed();
     m_birthInput.year = static_cast<std::int16_t>(withoutBlanks(m_cboYear).toShort());
-    m_birthInput.monthName = withoutBlanks(m_cboMonth);
+    m_birthInput.monthName = monthEntries().value(m_cboMonth->currentIndex());
     m_birthInput.day = static_cast<std::int16_t>(withoutBlanks(m_cboDate).toShort());
     m_birthInput.monthIndex = static_cast<std::int16_t>(m_cboMonth->currentIndex());
     m_birthInput.dayIndex = static_cast<std::int16_t>(m_cboDate->currentIndex());
@@ -419,7 +419,8 @@ void frmMain::cmdOpen_Click()
     }
     setName(entries->name);
     selectEntry(m_cboDate, entries->day);
-    selectEntry(m_cboMonth, entries->monthName);
+    // The file holds the month's English name; the list shows it in the user's language.
+    m_cboMonth->setCurrentIndex(int(monthEntries().indexOf(entries->monthName)));
     selectEntry(m_cboYear, entries->year);
     cmdProceed_Click();
 }
