@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <QTranslator>
 
 using namespace orvella;
 
@@ -11,6 +12,8 @@ class tst_Language : public QObject {
 private slots:
     void choice_data();
     void choice();
+    void translationsAreCarried_data();
+    void translationsAreCarried();
 };
 
 void tst_Language::choice_data()
@@ -41,6 +44,28 @@ void tst_Language::choice()
         return language == u"de" || language == u"pt_BR";
     };
     QCOMPARE(ChooseLanguage(uiLanguages, has), chosen);
+}
+
+void tst_Language::translationsAreCarried_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("onlyLetters");
+    QTest::newRow("de")
+        << QStringLiteral("de")
+        << QStringLiteral("Bitte nur Buchstaben eingeben: \u00dcbernommen werden nur A bis Z.");
+}
+
+// Each shipped translation is compiled into the program and speaks in its own words.
+void tst_Language::translationsAreCarried()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, onlyLetters);
+    QVERIFY(HasTranslation(language));
+    QVERIFY(!HasTranslation(QStringLiteral("xx")));
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/orvella_%1.qm").arg(language)));
+    QCOMPARE(translator.translate("orvella::frmMain", "Please Enter only Letters"), onlyLetters);
+    QVERIFY(!translator.translate("orvella::BirthDateLists", "March").isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_Language)
