@@ -1447,7 +1447,7 @@ Möchten Sie nach einer Aktualisierung suchen?</translation>
     </message>
     <message>
         <source>Click here to visit us at %1</source>
-        <translation>Hier klicken, um uns unter %1 zu besuchen</translation>
+        <translation>Besuchen Sie uns: %1</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
