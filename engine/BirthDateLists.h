@@ -10,4 +10,9 @@ const QStringList& dayEntries();
 const QStringList& monthEntries();
 const QStringList& yearEntries();
 
+// The month list's shown texts: the months of monthEntries(), in the same order, in the user's
+// language. A month is known by its position; what is stored is always monthEntries()'s name.
+QStringList monthTexts();
+QString monthText(int monthIndex); // 0 = January
+
 } // namespace orvella

@@ -8,9 +8,12 @@ namespace orvella {
 // The two rules a person's entries must keep, wherever they come from: typed into the input
 // window or read back from a report file.
 
-// The name rule, for one character: a small letter a-z becomes its capital, capitals A-Z and
-// the blank stay as they are, and anything else is no character of a name.
-std::optional<QChar> nameCharacter(QChar c);
+// The name rule, for one character (a Unicode code point): a name is made of the capitals A-Z
+// and blanks, which is what a report file holds. A small letter a-z becomes its capital; a
+// letter with an A-Z base form becomes that form's capitals (ü → U, é → E, ß → SS, Æ → AE,
+// Ø → O); capitals and the blank stay as they are. Anything else, letters of other scripts
+// included, is no character of a name.
+std::optional<QString> nameCharacter(char32_t c);
 
 // The longest name the name box takes, in characters; set on the box itself rather than left
 // to the text box's default. A report file holding it stays far within the reader's bound.

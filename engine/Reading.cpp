@@ -4,6 +4,8 @@
 #include "SignDetermination.h"
 #include "TextTable.h"
 
+#include <QCoreApplication>
+
 namespace orvella {
 
 #define ORVELLA_TEXT_FIELD(name)                                                                   \
@@ -79,9 +81,16 @@ const std::array<ReadingPictureField, 4> ReadingPictureFields{
 
 namespace {
 
+// A value of the correspondence tables as the reading shows it: in the user's language, where
+// the tables mark it for translation (proper names stay as they are).
 QString text(const char* value)
 {
-    return QString::fromLatin1(value);
+    return QCoreApplication::translate("orvella::Correspondences", value);
+}
+
+QString key(const char* name)
+{
+    return QString::fromLatin1(name);
 }
 
 // The fifteen fields of one end of the path; the two ends are filled alike.
@@ -157,7 +166,7 @@ void fillSphere(Reading& r, const SphereFields& f, SphereIndex sphere,
     r.*f.metal = text(row.metal);
     r.*f.card = {f.cardList, row.cardPicture};
     r.*f.cardDesc = TextTable::get(TextTableId::SphereCards)
-                        .text(text(cardTextKey ? cardTextKey : row.cardTextKey));
+                        .text(key(cardTextKey ? cardTextKey : row.cardTextKey));
     r.*f.cardName = text(row.cardName);
 }
 
@@ -166,7 +175,7 @@ void fillSphere(Reading& r, const SphereFields& f, SphereIndex sphere,
 Reading BuildReading(SignIndex sign, const KnowledgeTexts& knowledgeTexts)
 {
     const SignRow& row = signRow(sign);
-    const QString key = signName(sign);
+    const QString signKey = signName(sign);
     Reading r;
     fillSphere(r, SphereOne, row.sphereOne, knowledgeTexts, nullptr);
     fillSphere(r, SphereTwo, row.sphereTwo, knowledgeTexts, row.sphereTwoCardTextKey);
@@ -174,26 +183,27 @@ Reading BuildReading(SignIndex sign, const KnowledgeTexts& knowledgeTexts)
     r.lblPathName = text(row.pathName);
     r.txtPathDecs = knowledgeTexts.path(sign);
     r.lblHebrewLetter = text(row.hebrewLetter);
-    r.lblLocation = QStringLiteral("Connecting path between %1 and %2")
-                        .arg(r.lblOneSphereHead, r.lblTwoSphereHead);
+    r.lblLocation =
+        QCoreApplication::translate("orvella::Reading", "Connecting path between %1 and %2")
+            .arg(r.lblOneSphereHead, r.lblTwoSphereHead);
     r.lblCorrespondingPlanet = text(row.planet);
     r.lblYetsiraticAttribution = text(row.yetsiraticAttribution);
     r.lblColor = text(row.color);
     r.lblElement = text(row.element);
 
-    r.lblSunSignDesc = TextTable::get(TextTableId::Personalities).text(key);
-    r.lblSunSignName = key;
+    r.lblSunSignDesc = TextTable::get(TextTableId::Personalities).text(signKey);
+    r.lblSunSignName = signText(sign);
     r.sunSignPeriod = SignPeriodText(sign);
 
     r.lblLiesPathName = r.lblPathName;
     r.picPathsCard = {PictureListId::IMGPathsCard, row.pathsCardPicture};
-    r.txtAboutYourPathsCards = TextTable::get(TextTableId::Cards).text(key);
+    r.txtAboutYourPathsCards = TextTable::get(TextTableId::Cards).text(signKey);
     r.lblPathsCardName = text(row.pathsCardName);
 
     r.lblCorrespondingRuneStone = text(row.runeStone);
     r.lblKeywards = text(row.keywords);
     r.lblAlternativeName = text(row.alternativeName);
-    r.txtAboutYourRuneStone = TextTable::get(TextTableId::Runes).text(key);
+    r.txtAboutYourRuneStone = TextTable::get(TextTableId::Runes).text(signKey);
     r.lblFavorableColor = text(row.favorableColor);
     r.lblNordicGod = text(row.nordicGod);
     r.picStone = {PictureListId::IMGStone, toInt(sign) + 1};

@@ -2,7 +2,7 @@
 
 #include "BirthDateLists.h"
 
-#include <QStringBuilder>
+#include <QCoreApplication>
 
 namespace orvella {
 
@@ -64,10 +64,10 @@ SignPeriod PeriodOfSign(SignIndex sign)
 QString SignPeriodText(SignIndex sign)
 {
     const SignPeriod period = PeriodOfSign(sign);
-    // Built in one piece: the reading asks for it every time it is built.
-    return monthEntries().at(period.from.monthIndex) % u' ' % QString::number(period.from.day) %
-           u" \u2013 " % monthEntries().at(period.to.monthIndex) % u' ' %
-           QString::number(period.to.day);
+    // Month, day, dash, month, day in English; a language orders them as it writes dates.
+    return QCoreApplication::translate("orvella::SignDetermination", "%1 %2 – %3 %4")
+        .arg(monthText(period.from.monthIndex), QString::number(period.from.day),
+             monthText(period.to.monthIndex), QString::number(period.to.day));
 }
 
 } // namespace orvella

@@ -36,8 +36,11 @@ constexpr int toInt(SignIndex sign)
     return static_cast<int>(sign);
 }
 
-// The sign's name as the reading shows it ("Capricorn").
+// The sign's name in English ("Capricorn"), the key of its long texts.
 QString signName(SignIndex sign);
+
+// The sign's name as the reading shows it, in the user's language.
+QString signText(SignIndex sign);
 
 using SignResult = std::optional<SignIndex>;
 

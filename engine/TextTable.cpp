@@ -2,49 +2,73 @@
 
 #include <QFile>
 #include <array>
+#include <map>
 
 namespace orvella {
 
 namespace {
 
-const char* resourcePath(TextTableId id)
+constexpr int TableCount = 7;
+
+const char* fileName(TextTableId id)
 {
     switch (id) {
     case TextTableId::Spheres:
-        return ":/texts/spheres.tsv";
+        return "spheres.tsv";
     case TextTableId::Archangels:
-        return ":/texts/archangels.tsv";
+        return "archangels.tsv";
     case TextTableId::Paths:
-        return ":/texts/paths.tsv";
+        return "paths.tsv";
     case TextTableId::Personalities:
-        return ":/texts/personalities.tsv";
+        return "personalities.tsv";
     case TextTableId::Cards:
-        return ":/texts/cards.tsv";
+        return "cards.tsv";
     case TextTableId::Runes:
-        return ":/texts/runes.tsv";
+        return "runes.tsv";
     case TextTableId::SphereCards:
-        return ":/texts/spherecards.tsv";
+        return "spherecards.tsv";
     }
     return "";
 }
 
+QString& textLanguage()
+{
+    static QString language;
+    return language;
+}
+
 TextTable load(TextTableId id)
 {
-    QFile file(QString::fromLatin1(resourcePath(id)));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    const QString name = QString::fromLatin1(fileName(id));
+    QFile file(QStringLiteral(":/texts/%1/%2").arg(textLanguage(), name));
+    if (textLanguage().isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        file.setFileName(QStringLiteral(":/texts/") + name);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+    }
     return TextTable::parse(file.readAll());
 }
 
 } // namespace
 
+void SetTextLanguage(const QString& language)
+{
+    textLanguage() = language;
+}
+
 const TextTable& TextTable::get(TextTableId id)
 {
-    static const std::array<TextTable, 7> tables{
-        load(TextTableId::Spheres),       load(TextTableId::Archangels), load(TextTableId::Paths),
-        load(TextTableId::Personalities), load(TextTableId::Cards),      load(TextTableId::Runes),
-        load(TextTableId::SphereCards)};
-    return tables[static_cast<std::size_t>(id)];
+    // Each language's tables are kept once read: a table is asked for at every reading. A map,
+    // whose elements stay where they are, since callers hold on to the table they got.
+    static std::map<QString, std::array<TextTable, TableCount>> languages;
+    auto it = languages.find(textLanguage());
+    if (it == languages.end()) {
+        std::array<TextTable, TableCount> tables;
+        for (int i = 0; i < TableCount; ++i)
+            tables[static_cast<std::size_t>(i)] = load(static_cast<TextTableId>(i));
+        it = languages.emplace(textLanguage(), std::move(tables)).first;
+    }
+    return it->second[static_cast<std::size_t>(id)];
 }
 
 TextTable TextTable::parse(QByteArrayView tsv)
@@ -54,8 +78,8 @@ TextTable TextTable::parse(QByteArrayView tsv)
         const qsizetype tab = line.indexOf('\t');
         if (tab <= 0)
             continue;
-        table.m_texts.insert(QString::fromLatin1(line.first(tab)),
-                             QString::fromLatin1(line.sliced(tab + 1)));
+        table.m_texts.insert(QString::fromUtf8(line.first(tab)),
+                             QString::fromUtf8(line.sliced(tab + 1)));
     }
     return table;
 }

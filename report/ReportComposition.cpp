@@ -3,6 +3,7 @@
 #include "Look.h"
 #include "WebPage.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QTextBlock>
@@ -31,41 +32,71 @@ struct SphereItem {
 
 constexpr std::array<SphereItem, 13> SphereItems{{
     {{"lblOneSphereHead", "lblTwoSphereHead"}, " :- ", {"txtOneSphereDesc", "txtTwoSphereDesc"}},
-    {{}, "About Your Archangel :- ", {"txtOneAngelDesc", "txtTwoAngelDesc"}},
-    {{}, "Sphere Sign :- ", {"lblOneSphereSign", "lblTwoSphereSign"}},
     {{},
-     "Position In Tree Of Life :- ",
+     QT_TRANSLATE_NOOP("orvella::ReportComposition", "About Your Archangel :- "),
+     {"txtOneAngelDesc", "txtTwoAngelDesc"}},
+    {{},
+     QT_TRANSLATE_NOOP("orvella::ReportComposition", "Sphere Sign :- "),
+     {"lblOneSphereSign", "lblTwoSphereSign"}},
+    {{},
+     QT_TRANSLATE_NOOP("orvella::ReportComposition", "Position In Tree Of Life :- "),
      {"lblOnePositionInTreeOfLife", "lblTwoPositionInTreeOfLife"}},
-    {{}, "Planetary Ruler :- ", {"lblOnePlanetaryRuler", "lblTwoPlanetaryRuler"}},
-    {{}, "Archangel :- ", {"lblOneArchangel", "lblTwoArchangel"}},
-    {{}, "Lucky Day :- ", {"lblOneLuckyDay", "lblTwoLuckyDay"}},
-    {{}, "Color  :- ", {"lblOneColor", "lblTwoColor"}},
-    {{}, "Wood  :- ", {"lblOneWood", "lblTwoWood"}},
-    {{}, "Keyword  :- ", {"lblOneKeyword", "lblTwoKeyword"}},
-    {{}, "Metal  :- ", {"lblOneMetal", "lblTwoMetal"}},
     {{},
-     "Tarot Cards Associated With Sephiroths :- ",
+     QT_TRANSLATE_NOOP("orvella::ReportComposition", "Planetary Ruler :- "),
+     {"lblOnePlanetaryRuler", "lblTwoPlanetaryRuler"}},
+    {{},
+     QT_TRANSLATE_NOOP("orvella::ReportComposition", "Archangel :- "),
+     {"lblOneArchangel", "lblTwoArchangel"}},
+    {{},
+     QT_TRANSLATE_NOOP("orvella::ReportComposition", "Lucky Day :- "),
+     {"lblOneLuckyDay", "lblTwoLuckyDay"}},
+    {{},
+     QT_TRANSLATE_NOOP("orvella::ReportComposition", "Color  :- "),
+     {"lblOneColor", "lblTwoColor"}},
+    {{},
+     QT_TRANSLATE_NOOP("orvella::ReportComposition", "Wood  :- "),
+     {"lblOneWood", "lblTwoWood"}},
+    {{},
+     QT_TRANSLATE_NOOP("orvella::ReportComposition", "Keyword  :- "),
+     {"lblOneKeyword", "lblTwoKeyword"}},
+    {{},
+     QT_TRANSLATE_NOOP("orvella::ReportComposition", "Metal  :- "),
+     {"lblOneMetal", "lblTwoMetal"}},
+    {{},
+     QT_TRANSLATE_NOOP("orvella::ReportComposition", "Tarot Cards Associated With Sephiroths :- "),
      {"lbSephirothSOneCardName", "lbSephirothSTwoCardName"}},
-    {{}, "More About Card :- ", {"txtOneSephriothCardDesc", "txtTwoSephriothCardDesc"}},
+    {{},
+     QT_TRANSLATE_NOOP("orvella::ReportComposition", "More About Card :- "),
+     {"txtOneSephriothCardDesc", "txtTwoSephriothCardDesc"}},
 }};
 
 // The rune labels end in ":-" without a blank: their values follow with no gap.
 constexpr std::array<ReportItem, 15> PathAndRuneItems{{
     {"lblPathName", " :- ", "txtPathDecs"},
-    {nullptr, "Hebrew Letter  :- ", "lblHebrewLetter"},
-    {nullptr, "Location :- ", "lblLocation"},
-    {nullptr, "Corresponding Planet :- ", "lblCorrespondingPlanet"},
-    {nullptr, "Yetsiratic Attribution :- ", "lblYetsiraticAttribution"},
-    {nullptr, "Color :- ", "lblColor"},
-    {nullptr, "Element :- ", "lblElement"},
-    {nullptr, "Tarot Cards Associated With The Paths :- ", "lblPathsCardName"},
-    {nullptr, "More About Card :- ", "txtAboutYourPathsCards"},
-    {nullptr, "Corresponding Rune Stone :-", "lblCorrespondingRuneStone"},
-    {nullptr, "Alternative Name :-", "lblAlternativeName"},
-    {nullptr, "Favorable Color :-", "lblFavorableColor"},
-    {nullptr, "Nordic God :-", "lblNordicGod"},
-    {nullptr, "Key Words :-", "lblKeywards"},
-    {nullptr, "About Your Rune Stone :-", "txtAboutYourRuneStone"},
+    {nullptr, QT_TRANSLATE_NOOP("orvella::ReportComposition", "Hebrew Letter  :- "),
+     "lblHebrewLetter"},
+    {nullptr, QT_TRANSLATE_NOOP("orvella::ReportComposition", "Location :- "), "lblLocation"},
+    {nullptr, QT_TRANSLATE_NOOP("orvella::ReportComposition", "Corresponding Planet :- "),
+     "lblCorrespondingPlanet"},
+    {nullptr, QT_TRANSLATE_NOOP("orvella::ReportComposition", "Yetsiratic Attribution :- "),
+     "lblYetsiraticAttribution"},
+    {nullptr, QT_TRANSLATE_NOOP("orvella::ReportComposition", "Color :- "), "lblColor"},
+    {nullptr, QT_TRANSLATE_NOOP("orvella::ReportComposition", "Element :- "), "lblElement"},
+    {nullptr,
+     QT_TRANSLATE_NOOP("orvella::ReportComposition", "Tarot Cards Associated With The Paths :- "),
+     "lblPathsCardName"},
+    {nullptr, QT_TRANSLATE_NOOP("orvella::ReportComposition", "More About Card :- "),
+     "txtAboutYourPathsCards"},
+    {nullptr, QT_TRANSLATE_NOOP("orvella::ReportComposition", "Corresponding Rune Stone :-"),
+     "lblCorrespondingRuneStone"},
+    {nullptr, QT_TRANSLATE_NOOP("orvella::ReportComposition", "Alternative Name :-"),
+     "lblAlternativeName"},
+    {nullptr, QT_TRANSLATE_NOOP("orvella::ReportComposition", "Favorable Color :-"),
+     "lblFavorableColor"},
+    {nullptr, QT_TRANSLATE_NOOP("orvella::ReportComposition", "Nordic God :-"), "lblNordicGod"},
+    {nullptr, QT_TRANSLATE_NOOP("orvella::ReportComposition", "Key Words :-"), "lblKeywards"},
+    {nullptr, QT_TRANSLATE_NOOP("orvella::ReportComposition", "About Your Rune Stone :-"),
+     "txtAboutYourRuneStone"},
 }};
 
 // Builds the sequence the way the box is written: a style is switched before the pieces it
@@ -79,7 +110,11 @@ public:
     void style(ReportStyle style) { m_style = style; }
     void text(const QString& text) { m_pieces.push_back({m_style, text, {}}); }
     void link(const QString& address) { m_pieces.push_back({m_style, address, address}); }
-    void text(const char* text) { this->text(QString::fromLatin1(text)); }
+    // The report's own words, in the user's language.
+    void text(const char* text)
+    {
+        this->text(QCoreApplication::translate("orvella::ReportComposition", text));
+    }
     void lineBreaks(int count) { text(QString(ReportLineBreak).repeated(count)); }
 
     QString field(const char* name) const
@@ -107,7 +142,8 @@ private:
 
 QString labelText(const PieceWriter& writer, const char* labelField, const char* label)
 {
-    return writer.field(labelField) + QString::fromLatin1(label);
+    return writer.field(labelField) +
+           QCoreApplication::translate("orvella::ReportComposition", label);
 }
 
 } // namespace
@@ -138,18 +174,18 @@ std::vector<ReportPiece> ComposeReport(const ReportSource& source)
 {
     PieceWriter w(source);
 
-    w.text("Report Generated By ");
+    w.text(QT_TRANSLATE_NOOP("orvella::ReportComposition", "Report Generated By "));
     w.link(QString(SiteRoot));
     w.lineBreaks(2);
 
     w.style(ReportStyle::LabelStyle);
-    w.text("Name :- ");
+    w.text(QT_TRANSLATE_NOOP("orvella::ReportComposition", "Name :- "));
     w.style(ReportStyle::ValueStyle);
     w.text(source.birth.name);
     w.lineBreaks(2);
 
     w.style(ReportStyle::LabelStyle);
-    w.text("Date Of Birth :- ");
+    w.text(QT_TRANSLATE_NOOP("orvella::ReportComposition", "Date Of Birth :- "));
     w.style(ReportStyle::ValueStyle);
     w.text(source.monthText);
     w.text("/");
@@ -159,7 +195,7 @@ std::vector<ReportPiece> ComposeReport(const ReportSource& source)
     w.lineBreaks(2);
 
     w.style(ReportStyle::HeadingStyle);
-    w.text("Sephiroths and Tarot Cards");
+    w.text(QT_TRANSLATE_NOOP("orvella::ReportComposition", "Sephiroths and Tarot Cards"));
     w.lineBreaks(2);
 
     for (int sphere = 0; sphere < 2; ++sphere)
@@ -167,19 +203,20 @@ std::vector<ReportPiece> ComposeReport(const ReportSource& source)
             w.item(labelText(w, item.labelField[sphere], item.label), item.valueField[sphere]);
 
     w.style(ReportStyle::HeadingStyle);
-    w.text("Rune Stone and Tarot Card of Path of Sun Sign");
+    w.text(QT_TRANSLATE_NOOP("orvella::ReportComposition",
+                             "Rune Stone and Tarot Card of Path of Sun Sign"));
     w.lineBreaks(2);
 
     for (const ReportItem& item : PathAndRuneItems)
         w.item(labelText(w, item.labelField, item.label), item.valueField);
 
     w.style(ReportStyle::HeadingStyle);
-    w.text("Sephiroths and Sun Sign");
+    w.text(QT_TRANSLATE_NOOP("orvella::ReportComposition", "Sephiroths and Sun Sign"));
     w.lineBreaks(2);
 
     // The sign's name is written in LabelStyle like its caption.
     w.style(ReportStyle::LabelStyle);
-    w.text("SunSignName :-  ");
+    w.text(QT_TRANSLATE_NOOP("orvella::ReportComposition", "SunSignName :-  "));
     w.text(w.field("lblSunSignName"));
     w.lineBreaks(1);
 
@@ -188,7 +225,7 @@ std::vector<ReportPiece> ComposeReport(const ReportSource& source)
     w.lineBreaks(1);
 
     // Still ValueStyle: the closing line is not switched back to the box's default.
-    w.text("Report Generated By ");
+    w.text(QT_TRANSLATE_NOOP("orvella::ReportComposition", "Report Generated By "));
     w.link(QString(SiteRoot));
     w.lineBreaks(1);
 

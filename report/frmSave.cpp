@@ -15,6 +15,7 @@
 #include "modRTB.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -59,29 +60,59 @@ struct Control {
 };
 
 constexpr std::array<Control, 6> Controls{{
-    {"Label14", Style::BoxedCaption, 1440, 0, 4830, 195, "Talk about your reading in our forum",
-     "Orvella forum", WebPages::Home},
-    {"Label1", Style::BoxedCaption, 1620, 180, 4470, 195, "Visit us at www.orvella.org",
-     "Orvella web site", WebPages::Home},
-    {"RTB", Style::RichTextBox, 0, 390, 7665, 6135, "", "Report", {}},
-    {"cmdSave", Style::Button, 5400, 6570, 1125, 345, "&Save", "Save", {}},
-    {"cmdPrint", Style::Button, 6540, 6570, 1125, 345, "&Print", "Print", {}},
-    {"Label8", Style::Caption, 0, 6960, 7665, 615, FullBrandInvitation.data(),
-     "Fully branded software", WebPages::FullyBranded},
+    {"Label14", Style::BoxedCaption, 1440, 0, 4830, 195,
+     QT_TRANSLATE_NOOP("orvella::frmSave", "Talk about your reading in our forum"),
+     QT_TRANSLATE_NOOP("orvella::frmSave", "Orvella forum"), WebPages::Home},
+    {"Label1", Style::BoxedCaption, 1620, 180, 4470, 195,
+     QT_TRANSLATE_NOOP("orvella::frmSave", "Visit us at www.orvella.org"),
+     QT_TRANSLATE_NOOP("orvella::frmSave", "Orvella web site"), WebPages::Home},
+    {"RTB",
+     Style::RichTextBox,
+     0,
+     390,
+     7665,
+     6135,
+     "",
+     QT_TRANSLATE_NOOP("orvella::frmSave", "Report"),
+     {}},
+    {"cmdSave",
+     Style::Button,
+     5400,
+     6570,
+     1125,
+     345,
+     QT_TRANSLATE_NOOP("orvella::frmSave", "&Save"),
+     QT_TRANSLATE_NOOP("orvella::frmSave", "Save"),
+     {}},
+    {"cmdPrint",
+     Style::Button,
+     6540,
+     6570,
+     1125,
+     345,
+     QT_TRANSLATE_NOOP("orvella::frmSave", "&Print"),
+     QT_TRANSLATE_NOOP("orvella::frmSave", "Print"),
+     {}},
+    // No text of its own: the banner's invitation (FullBrandInvitation).
+    {"Label8", Style::Caption, 0, 6960, 7665, 615, nullptr,
+     QT_TRANSLATE_NOOP("orvella::frmSave", "Fully branded software"), WebPages::FullyBranded},
 }};
 
 // The three exports, in the order the context menu offers them.
 struct ExportEntry {
     const char* name;
     ExportFormat format;
-    const char16_t* caption;
-    const char16_t* filter;
+    const char* caption; // UTF-8, ending in an ellipsis
+    const char* filter;
 };
 
 constexpr std::array<ExportEntry, 3> ExportEntries{{
-    {"mnuExportPdf", ExportFormat::Pdf, u"Export as PDF\u2026", u"PDF document (*.pdf)"},
-    {"mnuExportOdt", ExportFormat::Odt, u"Export as ODT\u2026", u"OpenDocument text (*.odt)"},
-    {"mnuExportHtml", ExportFormat::Html, u"Export as HTML\u2026", u"HTML page (*.html *.htm)"},
+    {"mnuExportPdf", ExportFormat::Pdf, QT_TRANSLATE_NOOP("orvella::frmSave", "Export as PDF…"),
+     QT_TRANSLATE_NOOP("orvella::frmSave", "PDF document (*.pdf)")},
+    {"mnuExportOdt", ExportFormat::Odt, QT_TRANSLATE_NOOP("orvella::frmSave", "Export as ODT…"),
+     QT_TRANSLATE_NOOP("orvella::frmSave", "OpenDocument text (*.odt)")},
+    {"mnuExportHtml", ExportFormat::Html, QT_TRANSLATE_NOOP("orvella::frmSave", "Export as HTML…"),
+     QT_TRANSLATE_NOOP("orvella::frmSave", "HTML page (*.html *.htm)")},
 }};
 
 // A name longer than this is cut in the suggested file name.
@@ -95,7 +126,10 @@ void tellFailure(QWidget* parent, const QString& what, const QString& why)
 
 QWidget* makeCaption(const Control& control, QWidget* parent)
 {
-    auto* caption = new LinkLabel(QString::fromLatin1(control.text), parent);
+    auto* caption = new LinkLabel(
+        control.text ? frmSave::tr(control.text)
+                     : QCoreApplication::translate("orvella::WebLinks", FullBrandInvitation.data()),
+        parent);
     caption->setFont(verdana(8.25, true, true));
     caption->setAlignment(Qt::AlignCenter);
     caption->setWordWrap(control.style == Style::Caption);
@@ -129,7 +163,7 @@ QTextEdit* makeRichTextBox(QWidget* parent)
 
 QWidget* makeButton(const Control& control, QWidget* parent)
 {
-    auto* button = new QPushButton(QString::fromLatin1(control.text), parent);
+    auto* button = new QPushButton(frmSave::tr(control.text), parent);
     makeFlatButton(button, 8.25);
     // No default button: Enter in the report must not save or print.
     button->setAutoDefault(false);
@@ -145,7 +179,7 @@ frmSave::frmSave(ReportSource source, QWidget* parent)
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(WindowTitle);
     // Every window has the same title: the description tells them apart.
-    setAccessibleDescription(QStringLiteral("Report window: your reading to save or print"));
+    setAccessibleDescription(tr("Report window: your reading to save or print"));
     setModal(true);
     setFixedSize(twipsSize(ClientWidth, ClientHeight));
     QPalette palette = this->palette();
@@ -190,7 +224,7 @@ void frmSave::createControls()
             break;
         }
         widget->setObjectName(QString::fromLatin1(control.name));
-        widget->setAccessibleName(QString::fromLatin1(control.accessibleName));
+        widget->setAccessibleName(tr(control.accessibleName));
         widget->setGeometry(twipsRect(control.left, control.top, control.width, control.height));
     }
     connect(findChild<QPushButton*>(QStringLiteral("cmdSave")), &QPushButton::clicked, this,
@@ -202,7 +236,7 @@ void frmSave::createControls()
 void frmSave::createExportActions()
 {
     for (const ExportEntry& entry : ExportEntries) {
-        auto* action = new QAction(QString::fromUtf16(entry.caption), this);
+        auto* action = new QAction(tr(entry.caption), this);
         action->setObjectName(QLatin1StringView(entry.name));
         connect(action, &QAction::triggered, this,
                 [this, format = entry.format] { exportReport(format); });
@@ -296,16 +330,16 @@ void frmSave::exportReport(ExportFormat format)
     // "<NAME> - <Sign>.pdf" in the documents folder.
     QString fileName = m_source.birth.name.left(SuggestedNameLength).trimmed();
     if (const SignResult sign = DetermineSign(m_source.birth.monthIndex, m_source.birth.dayIndex))
-        fileName += QLatin1StringView(" - ") + signName(*sign);
+        fileName = tr("%1 - %2", "suggested file name: the name, then the sign")
+                       .arg(fileName, signText(*sign));
     QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     if (!documents.exists()) // the dialog would open on the working folder instead
         documents = QDir::home();
-    QString caption = QString::fromUtf16(entry.caption);
+    QString caption = tr(entry.caption);
     caption.chop(1); // the dialog's title is the caption without its ellipsis
 
-    const QString path =
-        Dialogs::saveFileName(this, {caption, QString::fromUtf16(entry.filter), suffix,
-                                     documents.filePath(fileName + u'.' + suffix)});
+    const QString path = Dialogs::saveFileName(
+        this, {caption, tr(entry.filter), suffix, documents.filePath(fileName + u'.' + suffix)});
     if (path.isEmpty())
         return;
     if (const Outcome exported =

@@ -20,12 +20,15 @@ inline constexpr QLatin1StringView SiteRoot{"https://www.orvella.org"};
 inline constexpr QLatin1StringView SiteAddress{"www.orvella.org"};
 
 // The invitations of the banners that open the co-branding and the fully-branded pages.
-inline constexpr QLatin1StringView CoBrandInvitation{
+// Shown translated in the context of the banners (orvella::WebLinks).
+inline constexpr QLatin1StringView CoBrandInvitation{QT_TRANSLATE_NOOP(
+    "orvella::WebLinks",
     "Co-brand this software for your site. Put your name and web address on Orvella and give "
-    "it to your visitors. Click Here for more info on co-branding."};
-inline constexpr QLatin1StringView FullBrandInvitation{
+    "it to your visitors. Click Here for more info on co-branding.")};
+inline constexpr QLatin1StringView FullBrandInvitation{QT_TRANSLATE_NOOP(
+    "orvella::WebLinks",
     "Home Business Opportunity. Start your own Internet business and make money online. Get "
-    "this software fully branded for your website. Click here for more details."};
+    "this software fully branded for your website. Click here for more details.")};
 
 QUrl webPageUrl(const QString& page);
 

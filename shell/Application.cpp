@@ -2,6 +2,7 @@
 
 #include "CoBrand.h"
 #include "Dialogs.h"
+#include "Language.h"
 #include "Look.h"
 #include "RegularFile.h"
 #include "SettingsStore.h"
@@ -129,6 +130,7 @@ int RunProgram(int& argc, char** argv)
     PrepareProcess(); // before Qt writes anything, such as font caches
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    InstallLanguage(app);
     // Ties the windows to the installed menu entry, whose name and icon the desktop shows.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvella.Orvella"));
     return StartApplication(app);

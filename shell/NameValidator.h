@@ -6,7 +6,7 @@
 namespace orvella {
 
 // The key filter of the name box: the name rule of engine/BirthInputRules.h for one key.
-std::optional<QChar> txtName_KeyPress(QChar c);
+std::optional<QString> txtName_KeyPress(char32_t c);
 
 // The name box's filter applied to every insertion. As a validator it sees every way text enters
 // the box (typing, paste, drop, input methods); an insertion holding anything else is refused

@@ -13,10 +13,10 @@ class LinkLabel;
 
 // A menu entry under its name, running the slot when chosen. Menu entries have no shortcut.
 template <typename Slot>
-QAction* addMenuEntry(QWidget* menu, QObject* owner, const char* name, const char* caption,
+QAction* addMenuEntry(QWidget* menu, QObject* owner, const char* name, const QString& caption,
                       Slot slot)
 {
-    auto* action = new QAction(QString::fromLatin1(caption), owner);
+    auto* action = new QAction(caption, owner);
     action->setObjectName(QLatin1StringView(name));
     QObject::connect(action, &QAction::triggered, owner, slot);
     menu->addAction(action);

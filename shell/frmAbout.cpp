@@ -28,12 +28,16 @@ struct TextRow {
 const std::array<TextRow, 3> Texts{{
     {"Label2", 960, 285, 2790, 240, "Orvella v1.25", Maroon, 9.75, true},
     {"Label1", 360, 960, 5505, 855,
-     "Orvella is a mystic software that correlates the Kabbalah Tree of life with the Rune "
-     "Stones. This correlation is calculated on the basis of the date of birth of a person.",
+     QT_TRANSLATE_NOOP(
+         "orvella::frmAbout",
+         "Orvella is a mystic software that correlates the Kabbalah Tree of life with the Rune "
+         "Stones. This correlation is calculated on the basis of the date of birth of a person."),
      Black, 8.25, false},
     {"Label3", 360, 2520, 5445, 675,
-     "Home Business Opportunity. Start your own Internet business and make money online. Get "
-     "this software fully branded for your website. ",
+     QT_TRANSLATE_NOOP(
+         "orvella::frmAbout",
+         "Home Business Opportunity. Start your own Internet business and make money online. Get "
+         "this software fully branded for your website. "),
      Black, 8.25, true},
 }};
 
@@ -44,7 +48,7 @@ frmAbout::frmAbout(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(WindowTitle);
-    setAccessibleDescription(QStringLiteral("About Orvella"));
+    setAccessibleDescription(tr("About Orvella"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twipsSize(5925, 4170));
@@ -61,7 +65,7 @@ frmAbout::frmAbout(QWidget* parent)
     icon->setPixmap(picture);
 
     for (const TextRow& row : Texts) {
-        auto* label = new QLabel(QString::fromLatin1(row.text), this);
+        auto* label = new QLabel(tr(row.text), this);
         label->setObjectName(QLatin1StringView(row.name));
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
@@ -79,17 +83,17 @@ frmAbout::frmAbout(QWidget* parent)
         setColors(label, Maroon);
         connect(label, &LinkLabel::clicked, this, [page] { OpenWebPage(page); });
     };
-    link("lblHomePage", QStringLiteral("Click here to visit us at %1").arg(SiteAddress),
+    link("lblHomePage", tr("Click here to visit us at %1").arg(SiteAddress),
          twipsRect(1080, 2040, 4650, 195), WebPages::Home);
-    link("lblCobrand", QStringLiteral("Click here for more details."),
-         twipsRect(3120, 3240, 2670, 195), WebPages::FullyBranded);
+    link("lblCobrand", tr("Click here for more details."), twipsRect(3120, 3240, 2670, 195),
+         WebPages::FullyBranded);
 
     auto* rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Line2"));
     rule->setGeometry(twips(-60), twips(3630), twips(6150), 1);
     setColors(rule, Maroon, Maroon);
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(twipsRect(4440, 3720, 1260, 345));
     makeFlatButton(ok);

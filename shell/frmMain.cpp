@@ -26,6 +26,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,9 +48,10 @@ constexpr auto ThirtyDayMonthRefused =
 constexpr auto OnlyLetters = QT_TRANSLATE_NOOP("orvella::frmMain", "Please Enter only Letters");
 constexpr auto FileRefused = QT_TRANSLATE_NOOP("orvella::frmMain", "Please Check The File.");
 
-QString text(const char* latin1)
+// A text of the window's tables in the user's language (the tables mark theirs).
+QString text(const char* source)
 {
-    return QString::fromLatin1(latin1);
+    return QCoreApplication::translate("orvella::frmMain", source);
 }
 
 // The window's containers and plain labels, as designed (twips, relative to the container).
@@ -67,17 +69,25 @@ struct LabelRow {
 
 const std::array<LabelRow, 8> Labels{{
     {"Label3", Container::MiddlePanel, 240, 120, 7095, 615,
-     "Welcome to Orvella. This software aims to give you a better idea about the relationship "
-     "of your sun sign with the Kabbalah Tree of Life, Tarot Cards and Runes Stones.",
+     QT_TRANSLATE_NOOP(
+         "orvella::frmMain",
+         "Welcome to Orvella. This software aims to give you a better idea about the relationship "
+         "of your sun sign with the Kabbalah Tree of Life, Tarot Cards and Runes Stones."),
      Yellow, 9, Qt::AlignHCenter | Qt::AlignTop},
     {"Label4", Container::MiddlePanel, 120, 855, 7215, 435,
-     "Enter Your Name and Date of Birth and Get Your Orvella Reading.", Cyan, 9,
-     Qt::AlignHCenter | Qt::AlignTop},
-    {"Label1", Container::Details, 240, 330, 0, 240, "Name", Maroon, 9, Qt::AlignLeft},
-    {"Label5", Container::Details, 1785, 840, 0, 240, "Date", Maroon, 8.25, Qt::AlignLeft},
-    {"Label7", Container::Details, 3000, 840, 0, 240, "Month", Maroon, 8.25, Qt::AlignLeft},
-    {"Label6", Container::Details, 4440, 840, 0, 240, "Year", Maroon, 8.25, Qt::AlignLeft},
-    {"Label2", Container::Details, 120, 1140, 0, 240, "Date Of Birth", Maroon, 8.25, Qt::AlignLeft},
+     QT_TRANSLATE_NOOP("orvella::frmMain",
+                       "Enter Your Name and Date of Birth and Get Your Orvella Reading."),
+     Cyan, 9, Qt::AlignHCenter | Qt::AlignTop},
+    {"Label1", Container::Details, 240, 330, 0, 240, QT_TRANSLATE_NOOP("orvella::frmMain", "Name"),
+     Maroon, 9, Qt::AlignLeft},
+    {"Label5", Container::Details, 1785, 840, 0, 240, QT_TRANSLATE_NOOP("orvella::frmMain", "Date"),
+     Maroon, 8.25, Qt::AlignLeft},
+    {"Label7", Container::Details, 3000, 840, 0, 240,
+     QT_TRANSLATE_NOOP("orvella::frmMain", "Month"), Maroon, 8.25, Qt::AlignLeft},
+    {"Label6", Container::Details, 4440, 840, 0, 240, QT_TRANSLATE_NOOP("orvella::frmMain", "Year"),
+     Maroon, 8.25, Qt::AlignLeft},
+    {"Label2", Container::Details, 120, 1140, 0, 240,
+     QT_TRANSLATE_NOOP("orvella::frmMain", "Date Of Birth"), Maroon, 8.25, Qt::AlignLeft},
     {"Label61", Container::TopStrip, 60, 120, 7320, 585, nullptr, Maroon, 9, Qt::AlignHCenter},
 }};
 
@@ -118,19 +128,24 @@ struct ControlRow {
 };
 
 const std::array<ControlRow, 8> Controls{{
-    {"txtName", ControlStyle::NameBox, Container::Details, 1560, 240, 3615, 375, "Name", 9},
-    {"cboDate", ControlStyle::DateList, Container::Details, 1560, 1080, 900, 315, "Date", 8.25},
-    {"cboMonth", ControlStyle::DateList, Container::Details, 2580, 1080, 1380, 315, "Month", 8.25},
-    {"cboYear", ControlStyle::DateList, Container::Details, 4080, 1080, 1020, 315, "Year", 8.25},
+    {"txtName", ControlStyle::NameBox, Container::Details, 1560, 240, 3615, 375,
+     QT_TRANSLATE_NOOP("orvella::frmMain", "Name"), 9},
+    {"cboDate", ControlStyle::DateList, Container::Details, 1560, 1080, 900, 315,
+     QT_TRANSLATE_NOOP("orvella::frmMain", "Date"), 8.25},
+    {"cboMonth", ControlStyle::DateList, Container::Details, 2580, 1080, 1380, 315,
+     QT_TRANSLATE_NOOP("orvella::frmMain", "Month"), 8.25},
+    {"cboYear", ControlStyle::DateList, Container::Details, 4080, 1080, 1020, 315,
+     QT_TRANSLATE_NOOP("orvella::frmMain", "Year"), 8.25},
     {"cmdOpen", ControlStyle::WrappingButton, Container::MiddlePanel, 120, 1320, 1815, 1455,
-     "Click Here To Open Previously Saved Orvella Reading", 8.25, &frmMain::cmdOpen_Click},
-    {"cmdProceed", ControlStyle::Button, Container::MiddlePanel, 120, 2880, 7260, 615, "&Proceed",
-     9, &frmMain::cmdProceed_Click},
+     QT_TRANSLATE_NOOP("orvella::frmMain", "Click Here To Open Previously Saved Orvella Reading"),
+     8.25, &frmMain::cmdOpen_Click},
+    {"cmdProceed", ControlStyle::Button, Container::MiddlePanel, 120, 2880, 7260, 615,
+     QT_TRANSLATE_NOOP("orvella::frmMain", "&Proceed"), 9, &frmMain::cmdProceed_Click},
     // The two banners, one in front of the other.
     {"lblCobrand", ControlStyle::Banners, Container::BottomStrip, 120, 240, 6105, 615, nullptr,
      8.25},
-    {"cmdExit", ControlStyle::Button, Container::BottomStrip, 6360, 360, 975, 375, "&Exit", 8.25,
-     &frmMain::cmdExit_Click},
+    {"cmdExit", ControlStyle::Button, Container::BottomStrip, 6360, 360, 975, 375,
+     QT_TRANSLATE_NOOP("orvella::frmMain", "&Exit"), 8.25, &frmMain::cmdExit_Click},
 }};
 
 // Tab: the window's own controls, then the links: the forum, then the banner in front.
@@ -147,7 +162,7 @@ QWidget* panel(QWidget* parent, const QRect& geometry, const QColor& background)
 
 QWidget* detailsBox(QWidget* parent, const QRect& geometry, const QColor& background)
 {
-    auto* details = new QGroupBox(text("Your Details"), parent);
+    auto* details = new QGroupBox(frmMain::tr("Your Details"), parent);
     details->setObjectName(QStringLiteral("fraDetails"));
     details->setGeometry(geometry);
     details->setFont(verdana(8.25, true));
@@ -197,7 +212,7 @@ frmMain::frmMain(SettingsStore& settings, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(WindowTitle);
     // Every window has the same title: the description tells them apart.
-    setAccessibleDescription(QStringLiteral("Input window: your name and date of birth"));
+    setAccessibleDescription(tr("Input window: your name and date of birth"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     buildControls();
@@ -252,10 +267,8 @@ void frmMain::buildControls()
             label->setText(text(row.text));
             place(label, row);
         } else {
-            auto* link =
-                new LinkLabel(QStringLiteral("Join the Orvella forum at %1 and share your reading")
-                                  .arg(SiteAddress),
-                              parent);
+            auto* link = new LinkLabel(
+                tr("Join the Orvella forum at %1 and share your reading").arg(SiteAddress), parent);
             connect(link, &LinkLabel::clicked, this, [] { OpenWebPage(WebPages::Home); });
             place(link, row);
         }
@@ -307,12 +320,12 @@ void frmMain::buildControls()
 
 void frmMain::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    addMenuEntry(file, this, "mnuGetMyKabbalisticAstrology", "&Proceed",
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    addMenuEntry(file, this, "mnuGetMyKabbalisticAstrology", tr("&Proceed"),
                  [this] { cmdProceed_Click(); });
     addMenuEntry(file, this, "mnuOpenPreviouslySavedKabbalah",
-                 "Open Previously Saved Orvella Reading", [this] { cmdOpen_Click(); });
-    addMenuEntry(file, this, "mnuExit", "E&xit", [this] { cmdExit_Click(); });
+                 tr("Open Previously Saved Orvella Reading"), [this] { cmdOpen_Click(); });
+    addMenuEntry(file, this, "mnuExit", tr("E&xit"), [this] { cmdExit_Click(); });
     addHelpAndDonateMenus(this, "mnuHelp1", "mnuHelp2");
 }
 
@@ -321,7 +334,7 @@ void frmMain::Form_Load(SettingsStore& settings)
     // The window is not shown yet: the question stands on its own, in the middle of the screen.
     RemindOfUpdate(settings, QDate::currentDate(), nullptr);
     m_cboDate->addItems(dayEntries());
-    m_cboMonth->addItems(monthEntries());
+    m_cboMonth->addItems(monthTexts());
     m_cboYear->addItems(yearEntries());
     for (QComboBox* list : {m_cboDate, m_cboMonth, m_cboYear})
         list->setCurrentIndex(0);
@@ -364,7 +377,7 @@ void frmMain::cmdProceed_Click()
     };
     m_birthInput.name = m_txtName->text().trimmed();
     m_birthInput.year = static_cast<std::int16_t>(withoutBlanks(m_cboYear).toShort());
-    m_birthInput.monthName = withoutBlanks(m_cboMonth);
+    m_birthInput.monthName = monthEntries().value(m_cboMonth->currentIndex());
     m_birthInput.day = static_cast<std::int16_t>(withoutBlanks(m_cboDate).toShort());
     m_birthInput.monthIndex = static_cast<std::int16_t>(m_cboMonth->currentIndex());
     m_birthInput.dayIndex = static_cast<std::int16_t>(m_cboDate->currentIndex());
@@ -426,7 +439,8 @@ void frmMain::cmdOpen_Click()
     }
     setName(entries->name);
     selectEntry(m_cboDate, entries->day);
-    selectEntry(m_cboMonth, entries->monthName);
+    // The file holds the month's English name; the list shows it in the user's language.
+    m_cboMonth->setCurrentIndex(int(monthEntries().indexOf(entries->monthName)));
     selectEntry(m_cboYear, entries->year);
     cmdProceed_Click();
 }

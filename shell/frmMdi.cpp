@@ -32,9 +32,9 @@ namespace orvella {
 
 namespace {
 
-QString text(const char* latin1)
+QString text(const char* source)
 {
-    return QString::fromLatin1(latin1);
+    return QCoreApplication::translate("orvella::frmMdi", source);
 }
 
 // The banner strip opens the home page when clicked anywhere.
@@ -85,12 +85,12 @@ const std::array<ElementRow, 6> Elements{{
     {"lblSoftwareName", ElementStyle::Title, Strip::Title, 3960, -15, 0, 345, "Orvella"},
     // The co-branding and the fully-branded banner; the fully-branded one stays in front.
     {"lblCobrand", ElementStyle::BrandBanners, Strip::Buttons, 120, 120, 5745, 615, nullptr},
-    {"cmdPrint", ElementStyle::Button, Strip::Buttons, 7080, 240, 1260, 465, "&Print",
-     &frmMdi::cmdPrint_Click},
-    {"cmdBack", ElementStyle::Button, Strip::Buttons, 8400, 240, 1260, 465, "&Back",
-     &frmMdi::cmdBack_Click},
-    {"cmdMdiExit", ElementStyle::Button, Strip::Buttons, 9720, 240, 1335, 495, "&Exit",
-     &frmMdi::cmdMdiExit_Click},
+    {"cmdPrint", ElementStyle::Button, Strip::Buttons, 7080, 240, 1260, 465,
+     QT_TRANSLATE_NOOP("orvella::frmMdi", "&Print"), &frmMdi::cmdPrint_Click},
+    {"cmdBack", ElementStyle::Button, Strip::Buttons, 8400, 240, 1260, 465,
+     QT_TRANSLATE_NOOP("orvella::frmMdi", "&Back"), &frmMdi::cmdBack_Click},
+    {"cmdMdiExit", ElementStyle::Button, Strip::Buttons, 9720, 240, 1335, 495,
+     QT_TRANSLATE_NOOP("orvella::frmMdi", "&Exit"), &frmMdi::cmdMdiExit_Click},
 }};
 
 // Tab after the view (its tabs, their fields, the drawing): the buttons, then the links.
@@ -114,7 +114,7 @@ QFrame* makeStrip(const StripRow& row)
 QWidget* makeForumBanner(const ElementRow& row, QWidget* strip)
 {
     auto* banner = new LinkLabel(
-        QStringLiteral("Visit the Orvella forum at %1 and meet fellow seekers").arg(SiteAddress),
+        frmMdi::tr("Visit the Orvella forum at %1 and meet fellow seekers").arg(SiteAddress),
         strip);
     banner->setFont(verdana(9.75, true, true));
     banner->setAlignment(Qt::AlignCenter);
@@ -165,8 +165,7 @@ frmMdi::frmMdi(std::function<ReportSource()> reportSource, QWidget* parent)
     setObjectName(QStringLiteral("frmMdi"));
     setWindowTitle(WindowTitle);
     // Every window has the same title: the description tells them apart.
-    setAccessibleDescription(
-        QStringLiteral("Reading window: the Tree of Life and your reading on three tabs"));
+    setAccessibleDescription(tr("Reading window: the Tree of Life and your reading on three tabs"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(twipsSize(11175, 8025));
     buildStrips();
@@ -259,10 +258,10 @@ QScrollArea* frmMdi::buildClientArea()
 
 void frmMdi::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    addMenuEntry(file, this, "mnuPrint", "&Print", [this] { cmdPrint_Click(); });
-    addMenuEntry(file, this, "mnuBack", "&Back", [this] { cmdBack_Click(); });
-    addMenuEntry(file, this, "mnuExit", "E&xit", [this] { cmdMdiExit_Click(); });
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    addMenuEntry(file, this, "mnuPrint", tr("&Print"), [this] { cmdPrint_Click(); });
+    addMenuEntry(file, this, "mnuBack", tr("&Back"), [this] { cmdBack_Click(); });
+    addMenuEntry(file, this, "mnuExit", tr("E&xit"), [this] { cmdMdiExit_Click(); });
     addHelpAndDonateMenus(this, "mnuSep1", "mnuSep2");
 }
 

@@ -4,11 +4,31 @@
 # the whole screen with the input window, the reading and the report into the output folder,
 # and each window by itself into docs/screenshots/ for the README and the AppStream data:
 # the three tabs of the reading, the report window and the About box.
-# Usage: tools/screenshot.sh [output-folder]   (default: build/screenshots)
+# Usage: tools/screenshot.sh [output-folder] [language]   (default: build/screenshots, English)
+# With a language of a translation ("de"), the program runs under that language's locale
+# (made with locale-gen where missing) and the window shots go into docs/screenshots/<language>/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-build/screenshots}
+language=${2:-}
 docs=docs/screenshots
+locale=C.UTF-8
+# The mnemonics of Proceed, Print and About in the menu bar's Help menu, per language.
+keys="alt+p alt+p a"
+case "$language" in
+    "") ;;
+    de) locale=de_DE.UTF-8 keys="alt+w alt+u b" ;;
+    *) echo "No screenshot keys for the language $language" >&2; exit 1 ;;
+esac
+if [ -n "$language" ]; then
+    docs=docs/screenshots/$language
+    if ! locale -a | grep -qix "${locale/UTF-8/utf8}"; then
+        sudo=()
+        [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+        "${sudo[@]}" sed -i "s/^# *\(${locale} UTF-8\)/\1/" /etc/locale.gen
+        "${sudo[@]}" locale-gen
+    fi
+fi
 mkdir -p "$out" "$docs"
 
 scripts/install-packages xvfb xauth xdotool imagemagick openbox
@@ -21,10 +41,12 @@ trap 'rm -rf "$config"' EXIT
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     set -e
-    config=$1 out=$2 docs=$3
+    config=$1 out=$2 docs=$3 locale=$4
+    set -- $5
+    proceed=$1 print=$2 about=$3
     openbox >/dev/null 2>&1 &
     wm=$!
-    XDG_CONFIG_HOME="$config" build/release/app/orvella &
+    LANG=$locale LC_ALL=$locale LANGUAGE= XDG_CONFIG_HOME="$config" build/release/app/orvella &
     app=$!
     for _ in $(seq 50); do xdotool search --name "Orvella v1.25" >/dev/null 2>&1 && break; sleep 0.2; done
     sleep 1
@@ -36,7 +58,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     xdotool key Tab Down Down Down Down Tab Down Tab Down Down
     sleep 0.5
     import -window root "$out/input.png"
-    xdotool key alt+p
+    xdotool key $proceed
     sleep 2
     import -window root "$out/reading.png"
 
@@ -50,17 +72,17 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
         shoot "$2"
     done
 
-    xdotool key alt+p
+    xdotool key $print
     sleep 2
     import -window root "$out/report.png"
     shoot report
     xdotool key alt+F4
     sleep 1
-    xdotool key alt+h a
+    xdotool key alt+h $about
     sleep 1
     shoot about
     xdotool key Escape
     kill $app $wm
-' _ "$config" "$out" "$docs"
+' _ "$config" "$out" "$docs" "$locale" "$keys"
 echo "Screenshots in $out: input.png, reading.png, report.png"
 echo "and in $docs: sephiroths.png, rune-and-path.png, sun-sign.png, report.png, about.png"

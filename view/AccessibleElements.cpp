@@ -392,7 +392,8 @@ TreeOfLifeDrawing* drawingOf(const QObject* part)
 QString highlightedIn(const QString& name, bool highlighted)
 {
     return highlighted
-               ? QCoreApplication::translate("TreeOfLifeDrawing", "%1, highlighted").arg(name)
+               ? QCoreApplication::translate("orvella::TreeOfLifeDrawing", "%1, highlighted")
+                     .arg(name)
                : name;
 }
 

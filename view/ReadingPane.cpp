@@ -6,6 +6,7 @@
 #include "TextField.h"
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -75,9 +76,11 @@ Look lookOf(PaneStyle style)
     return {Kind::Fitted, Black, 8.25, false, false};
 }
 
+// A text of the pane tables in the user's language (the tables mark their captions and names
+// for translation; the placeholders of the fields are left as they are).
 QString textOf(const char* text)
 {
-    return text ? QString::fromUtf8(text) : QString();
+    return text ? QCoreApplication::translate("orvella::ReadingPanes", text) : QString();
 }
 
 TextField* fittedLabel(const PaneElement& e, const QFont& font, QWidget* pane)
@@ -215,7 +218,7 @@ ReadingPane::ReadingPane(int paneIndex, QWidget* parent)
     , m_layout(ReadingPanes.at(static_cast<std::size_t>(paneIndex)))
 {
     setObjectName(QString::fromLatin1(m_layout.name));
-    setAccessibleName(QString::fromLatin1(m_layout.tabCaption));
+    setAccessibleName(textOf(m_layout.tabCaption));
     setFixedSize(twipsSize(m_layout.width, m_layout.height));
     setColors(this, White, PaneBackground);
 

@@ -11,6 +11,7 @@
 #include "Twips.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -34,9 +35,10 @@ constexpr int RingWidth = 2;
 // How far from a path line's middle the pointer still finds the line for its tooltip.
 constexpr int PathReach = 2;
 
+// A caption of the drawing's tables, in the user's language where the tables mark it.
 QString utf8(const char* text)
 {
-    return QString::fromUtf8(text);
+    return QCoreApplication::translate("orvella::TreeOfLifeLayout", text);
 }
 
 // Labels on the drawing take a movement themselves and do nothing with it: only the drawing
@@ -156,7 +158,7 @@ QString TreeOfLifeDrawing::pathTitle(const DrawingLine* line) const
         for (int b = a + 1; b < toInt(SphereIndex::Daat); ++b)
             if (pathLineName(static_cast<SphereIndex>(a), static_cast<SphereIndex>(b)) ==
                 line->objectName())
-                return QStringLiteral("Path between %1 and %2").arg(numbered(a), numbered(b));
+                return tr("Path between %1 and %2").arg(numbered(a), numbered(b));
     return line->objectName();
 }
 
@@ -167,10 +169,12 @@ QString TreeOfLifeDrawing::pathDescription(const DrawingLine* line) const
     QStringList parts;
     if (const std::optional<SignIndex> sign = signOfPathLine(line->objectName())) {
         const SignRow& row = signRow(*sign);
-        QString letter = QString::fromLatin1(row.hebrewLetter);
+        QString letter = QCoreApplication::translate("orvella::Correspondences", row.hebrewLetter);
         if (letter.endsWith(QLatin1Char('.')))
             letter.chop(1);
-        parts << tr("Card: %1").arg(QLatin1StringView(row.pathsCardName))
+        parts << tr("Card: %1")
+                     .arg(
+                         QCoreApplication::translate("orvella::Correspondences", row.pathsCardName))
               << tr("Hebrew letter: %1").arg(letter);
     }
     return parts.isEmpty() ? QString() : parts.join(QStringLiteral(". ")) + QLatin1Char('.');

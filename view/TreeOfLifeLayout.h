@@ -89,18 +89,30 @@ struct PathLabelSpec {
 };
 
 inline constexpr std::array<PathLabelSpec, 12> PathLabels{{
-    {"lblPathOfZain", "Path of Zain", 2880, 360, "Line3", 1080, 2040, 2760, 600, "ln36"},
-    {"lblPathOfHe", "Path of H\u00e9", 3720, 1680, "Line1", 2880, 1800, 3600, 1800, "ln26"},
-    {"lblPathOfCheth", "Path of Cheth", 3720, 2160, "Line4", 600, 2280, 3600, 2280, "ln35"},
-    {"lblPathOfVau", "Path of Vau", 3720, 2400, "Line2", 3240, 2520, 3600, 2520, "ln24"},
-    {"lblPathOfYod", "Path of Yod", 3720, 3240, "Line7", 2400, 3360, 3600, 3360, "ln46"},
-    {"lblPathOfLamed", "Path of Lamed", 3720, 3480, "Line6", 1680, 3600, 3600, 3600, "ln56"},
-    {"lblPathOfTeth", "Path of Teth", 3720, 3720, "Line12", 1560, 2760, 3600, 3840, "ln45"},
-    {"lblPathOfAyin", "Path of Ayin", 3720, 4080, "Line5", 1560, 4200, 3600, 4200, "ln68"},
-    {"lblPathOfNun", "Path of Nun", 3720, 4440, "Line8", 2640, 4560, 3600, 4560, "ln67"},
-    {"lblPathOfSamekh", "Path of Samekh", 3720, 5160, "Line10", 1920, 5280, 3600, 5280, "ln69"},
-    {"lblPathOfTzaddi", "Path of Tzaddi", 3720, 5400, "Line9", 2280, 5520, 3600, 5520, "ln79"},
-    {"lblPathOfQoph", "Path of Qoph", 3720, 6000, "Line11", 2520, 6120, 3600, 6120, "ln710"},
+    {"lblPathOfZain", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Path of Zain"), 2880, 360,
+     "Line3", 1080, 2040, 2760, 600, "ln36"},
+    {"lblPathOfHe", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Path of H\u00e9"), 3720, 1680,
+     "Line1", 2880, 1800, 3600, 1800, "ln26"},
+    {"lblPathOfCheth", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Path of Cheth"), 3720, 2160,
+     "Line4", 600, 2280, 3600, 2280, "ln35"},
+    {"lblPathOfVau", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Path of Vau"), 3720, 2400,
+     "Line2", 3240, 2520, 3600, 2520, "ln24"},
+    {"lblPathOfYod", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Path of Yod"), 3720, 3240,
+     "Line7", 2400, 3360, 3600, 3360, "ln46"},
+    {"lblPathOfLamed", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Path of Lamed"), 3720, 3480,
+     "Line6", 1680, 3600, 3600, 3600, "ln56"},
+    {"lblPathOfTeth", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Path of Teth"), 3720, 3720,
+     "Line12", 1560, 2760, 3600, 3840, "ln45"},
+    {"lblPathOfAyin", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Path of Ayin"), 3720, 4080,
+     "Line5", 1560, 4200, 3600, 4200, "ln68"},
+    {"lblPathOfNun", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Path of Nun"), 3720, 4440,
+     "Line8", 2640, 4560, 3600, 4560, "ln67"},
+    {"lblPathOfSamekh", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Path of Samekh"), 3720,
+     5160, "Line10", 1920, 5280, 3600, 5280, "ln69"},
+    {"lblPathOfTzaddi", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Path of Tzaddi"), 3720,
+     5400, "Line9", 2280, 5520, 3600, 5520, "ln79"},
+    {"lblPathOfQoph", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Path of Qoph"), 3720, 6000,
+     "Line11", 2520, 6120, 3600, 6120, "ln710"},
 }};
 
 // The card of each zodiac path, hidden until a reading shows its sign's caption.
@@ -111,18 +123,18 @@ struct ZodiacCaptionSpec {
 };
 
 inline constexpr std::array<ZodiacCaptionSpec, 12> ZodiacCaptions{{
-    {"lblAries", "The Emperor", 2040, 2280},
-    {"lblTaurus", "The Hierophant", 2880, 1920},
-    {"lblGemini", "The Lovers", 720, 2280},
-    {"lblCancer", "The Chariot", 0, 2040},
-    {"lblLeo", "Strength", 1800, 2640},
-    {"lblVirgo", "The Hermit", 2280, 3120},
-    {"lblLibra", "Justice", 960, 3120},
-    {"lblScorpio", "Death", 2160, 4320},
-    {"lblSagittarius", "Temperance", 1320, 5040},
-    {"lblCapricorn", "The Devil", 840, 4320},
-    {"lblAquarius", "The Star", 2040, 5280},
-    {"lblPisces", "The Moon", 2040, 6240},
+    {"lblAries", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "The Emperor"), 2040, 2280},
+    {"lblTaurus", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "The Hierophant"), 2880, 1920},
+    {"lblGemini", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "The Lovers"), 720, 2280},
+    {"lblCancer", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "The Chariot"), 0, 2040},
+    {"lblLeo", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Strength"), 1800, 2640},
+    {"lblVirgo", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "The Hermit"), 2280, 3120},
+    {"lblLibra", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Justice"), 960, 3120},
+    {"lblScorpio", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Death"), 2160, 4320},
+    {"lblSagittarius", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "Temperance"), 1320, 5040},
+    {"lblCapricorn", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "The Devil"), 840, 4320},
+    {"lblAquarius", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "The Star"), 2040, 5280},
+    {"lblPisces", QT_TRANSLATE_NOOP("orvella::TreeOfLifeLayout", "The Moon"), 2040, 6240},
 }};
 
 } // namespace orvella::tree

@@ -18,6 +18,7 @@
 #include "WrappingTabBar.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
@@ -68,7 +69,7 @@ frmDisplay::frmDisplay(QWidget* parent)
 
 void frmDisplay::buildTreeOfLife()
 {
-    auto* frame1 = new CaptionedFrame(QStringLiteral("Kabbalah Tree Of Life"), verdana(8.25, true),
+    auto* frame1 = new CaptionedFrame(tr("Kabbalah Tree Of Life"), verdana(8.25, true),
                                       Frame1CaptionColor, DrawingBackground, this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setGeometry(pixelsOf(Frame1Geometry));
@@ -96,15 +97,16 @@ void frmDisplay::buildTabs()
     const QRect geometry = pixelsOf(TabsGeometry);
     m_tabs = new ReadingTabs(QSize(geometry.width(), twips(TabStripHeight)), this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->setAccessibleName(QStringLiteral("Reading tabs"));
+    m_tabs->setAccessibleName(tr("Reading tabs"));
     m_tabs->setGeometry(geometry);
     m_tabs->setAttribute(Qt::WA_NoMousePropagation);
     for (int i = 0; i < static_cast<int>(ReadingPanes.size()); ++i) {
         auto* pane = new ReadingPane(i, m_tabs);
         for (QWidget* field : pane->fieldsInScreenOrder())
             m_fields.insert(field->objectName(), field);
-        m_tabs->addTab(pane,
-                       QString::fromLatin1(ReadingPanes[static_cast<std::size_t>(i)].tabCaption));
+        m_tabs->addTab(pane, QCoreApplication::translate(
+                                 "orvella::ReadingPanes",
+                                 ReadingPanes[static_cast<std::size_t>(i)].tabCaption));
     }
     m_tabs->setCurrentIndex(0);
 

@@ -1,4 +1,5 @@
 #include "KnowledgeTexts.h"
+#include "TextTable.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -14,6 +15,7 @@ private slots:
     void lengths();
     void secondLoadChangesNothing();
     void textsAreProseNotPadding();
+    void textsOfTheChosenLanguage();
 
 private:
     static QList<QString> all(const KnowledgeTexts& texts);
@@ -113,6 +115,26 @@ void tst_KnowledgeTexts::textsAreProseNotPadding()
         QStringList sentences = text.split(QStringLiteral(". "), Qt::SkipEmptyParts);
         QCOMPARE(QSet<QString>(sentences.begin(), sentences.end()).size(), sentences.size());
     }
+}
+
+// A language's table replaces the English one under the same keys; where the language has no
+// table, the English one is read. UTF-8 is read as UTF-8.
+void tst_KnowledgeTexts::textsOfTheChosenLanguage()
+{
+    KnowledgeTexts english;
+    english.load();
+    SetTextLanguage(QStringLiteral("xx"));
+    KnowledgeTexts other;
+    other.load();
+    SetTextLanguage(QString());
+    QCOMPARE(other.sphere(SphereIndex::Keter),
+             QStringLiteral("Die Krone, erste Sph\u00e4re des Lebensbaums."));
+    QVERIFY(other.sphere(SphereIndex::Chokmah).isEmpty()); // the language's table lacks it
+    QCOMPARE(other.archangel(Archangel::Gabriel), english.archangel(Archangel::Gabriel));
+    QVERIFY(!english.archangel(Archangel::Gabriel).isEmpty());
+    KnowledgeTexts again;
+    again.load();
+    QCOMPARE(again.sphere(SphereIndex::Keter), english.sphere(SphereIndex::Keter));
 }
 
 QTEST_GUILESS_MAIN(tst_KnowledgeTexts)

@@ -47,6 +47,8 @@ private slots:
     void keyboardOrder();
     void nameFilterTyping();
     void nameFilterPaste();
+    void nameFilterLetters_data();
+    void nameFilterLetters();
     void validation_data();
     void validation();
     void blankNameIsMissing();
@@ -221,8 +223,8 @@ void tst_frmMain::nameFilterTyping()
 
     QTest::keyClick(box, Qt::Key_Backspace);
     QCOMPARE(box->text(), QStringLiteral("AB "));
-    QKeyEvent accented(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0xe9)));
-    QApplication::sendEvent(box, &accented);
+    QKeyEvent greek(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0x3c9)));
+    QApplication::sendEvent(box, &greek);
     QTest::keyClicks(box, QStringLiteral("-"));
     QCOMPARE(box->text(), QStringLiteral("AB "));
     QTRY_COMPARE(m_dialogs->messages.size(), 3);
@@ -242,6 +244,42 @@ void tst_frmMain::nameFilterPaste()
     QTRY_COMPARE(m_dialogs->messages.size(), 1);
     QTest::qWait(0);
     QCOMPARE(m_dialogs->messages.size(), 1);
+}
+
+void tst_frmMain::nameFilterLetters_data()
+{
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("refusals");
+
+    QTest::newRow("Juergen") << QStringLiteral("J\u00fcrgen") << QStringLiteral("JURGEN") << 0;
+    QTest::newRow("Strasse") << QStringLiteral("Stra\u00dfe") << QStringLiteral("STRASSE") << 0;
+    QTest::newRow("Francois Zoe") << QStringLiteral("Fran\u00e7ois Zo\u00eb")
+                                  << QStringLiteral("FRANCOIS ZOE") << 0;
+    QTest::newRow("Greek") << QStringLiteral("A\u03c9B") << QStringLiteral("AB") << 1;
+}
+
+// Each letter typed as a key with its text, as a keyboard layout sends it, then the whole text
+// pasted: both end as the same capitals, the cursor behind them.
+void tst_frmMain::nameFilterLetters()
+{
+    QFETCH(QString, entered);
+    QFETCH(QString, shown);
+    QFETCH(int, refusals);
+    QLineEdit* box = nameBox();
+    box->setFocus();
+    for (QChar c : entered)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    QCOMPARE(box->text(), shown);
+    QCOMPARE(box->cursorPosition(), shown.size());
+    QTRY_COMPARE(m_dialogs->messages.size(), refusals);
+
+    box->clear();
+    QApplication::clipboard()->setText(entered);
+    box->paste();
+    QCOMPARE(box->text(), refusals ? QString() : shown);
+    QCOMPARE(box->cursorPosition(), box->text().size());
+    QTRY_COMPARE(m_dialogs->messages.size(), refusals ? refusals + 1 : 0);
 }
 
 void tst_frmMain::validation_data()

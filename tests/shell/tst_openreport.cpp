@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 using namespace orvella;
 using orvella::testing::FakeDialogs;
@@ -30,6 +31,7 @@ private slots:
     void refusedFiles();
     void impossibleDateIsRefusedByProceed();
     void longestNameSavesAndOpens();
+    void monthIsKeptInEnglish();
 
 private:
     QString writeLines(const QString& fileName, const QList<QString>& lines);
@@ -48,6 +50,54 @@ void tst_OpenReport::init()
     m_window = std::make_unique<frmMain>(*m_settings);
     m_window->show();
     m_window->setName(QStringLiteral("KEEP"));
+}
+
+namespace {
+
+// The month names of another language, as a translation gives them.
+class MonthTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (QByteArrayView(context) != "orvella::BirthDateLists")
+            return {};
+        return QByteArrayView(source) == "March" ? QStringLiteral("M\u00e4rz")
+                                                 : QStringLiteral("X-") + QLatin1StringView(source);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+// A file saved under one language opens under another: the month is stored by its English name
+// and the list selects it by its position, whatever it shows.
+void tst_OpenReport::monthIsKeptInEnglish()
+{
+    MonthTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    m_window = std::make_unique<frmMain>(*m_settings);
+    QCoreApplication::removeTranslator(&translator);
+    auto* months = m_window->findChild<QComboBox*>(QStringLiteral("cboMonth"));
+    QCOMPARE(months->itemText(2), QStringLiteral("M\u00e4rz"));
+    QCOMPARE(months->itemText(11), QStringLiteral("X-December"));
+
+    const QString path = writeLines(QStringLiteral("anna.lyr"), {"ANNA", "5", "March", "1990"});
+    m_dialogs->nextFileNames << path;
+    m_window->cmdOpen_Click();
+    QVERIFY(m_dialogs->messages.isEmpty());
+    QCOMPARE(entries(), QStringList({"ANNA", "5", "M\u00e4rz", "1990"}));
+    QCOMPARE(m_window->birthInput().monthName, QStringLiteral("March"));
+    QCOMPARE(m_window->birthInput().monthIndex, 2);
+
+    const QString saved = m_dir.filePath(QStringLiteral("again.lyr"));
+    QVERIFY(WriteReportFile(saved, m_window->birthInput()));
+    QCOMPARE(ReadReportFile(saved)->monthName, QStringLiteral("March"));
+
+    // A file holding a shown name instead of the English one is no report file.
+    m_dialogs->nextFileNames << writeLines(QStringLiteral("de.lyr"),
+                                           {"ANNA", "5", "M\u00e4rz", "1990"});
+    m_window->cmdOpen_Click();
+    QCOMPARE(m_dialogs->messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
 }
 
 void tst_OpenReport::cleanup()
