@@ -185,43 +185,51 @@ void TextField::layOut()
     m_boxStale = true;
 }
 
-void TextField::layOutBox() const
+std::unique_ptr<QTextLayout> TextField::boxLayout() const
 {
-    m_boxStale = false;
-    // As QPainter::drawText lays out a label's plain text in its box: lines on whole pixels,
-    // the font's leading between them, no more lines than reach the bottom of the box.
-    const QRect box = contentsRect();
     QString shown = m_text;
     shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    m_box = std::make_unique<QTextLayout>(shown, font(), this);
+    auto layout = std::make_unique<QTextLayout>(shown, font(), this);
     QTextOption option;
     option.setTextDirection(Qt::LeftToRight);
     if (!m_wordWrap)
         option.setFlags(QTextOption::IncludeTrailingSpaces);
-    m_box->setTextOption(option);
-    m_box->setCacheEnabled(true);
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    return layout;
+}
 
-    const qreal lineWidth = m_wordWrap ? std::max<qreal>(0, box.width()) : 0x01000000;
-    const qreal leading = QFontMetricsF(font(), this).leading();
-    qreal height = -leading;
-    qreal width = 0;
-    m_box->beginLayout();
-    if (m_text.isEmpty())
-        height = QFontMetricsF(font(), this).height();
-    else
-        for (;;) {
-            QTextLine line = m_box->createLine();
-            if (!line.isValid())
-                break;
+QSizeF TextField::breakLines(QTextLayout& layout, int width, qreal bottom) const
+{
+    // As QPainter::drawText lays out a label's plain text: lines on whole pixels, the font's
+    // leading between them, no more lines than reach the bottom.
+    const QFontMetricsF metrics(font(), this);
+    const qreal lineWidth = m_wordWrap ? std::max(0, width) : 0x01000000;
+    qreal height = m_text.isEmpty() ? metrics.height() : -metrics.leading();
+    qreal widest = 0;
+    layout.beginLayout();
+    if (!m_text.isEmpty())
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(lineWidth);
-            height = qCeil(height + leading);
+            height = qCeil(height + metrics.leading());
             line.setPosition(QPointF(0, height));
             height += line.ascent() + line.descent();
-            width = std::max(width, line.naturalTextWidth());
-            if (height >= box.height())
+            widest = std::max(widest, line.naturalTextWidth());
+            if (height >= bottom)
                 break;
         }
-    m_box->endLayout();
+    layout.endLayout();
+    return {widest, height};
+}
+
+void TextField::layOutBox() const
+{
+    m_boxStale = false;
+    const QRect box = contentsRect();
+    m_box = boxLayout();
+    const QSizeF text = breakLines(*m_box, box.width(), box.height());
+    const qreal width = text.width();
+    const qreal height = text.height();
 
     // Each line aligned in the box on its own, the block of lines as a whole.
     for (int i = 0; i < m_box->lineCount(); ++i) {
@@ -274,28 +282,11 @@ QSize TextField::sizeHint() const
     // few widths for a pleasing shape.
     const QFontMetrics metrics(font(), const_cast<TextField*>(this));
     const QMargins margins = contentsMargins();
-    const auto measure = [&](int width) {
-        QString shown = m_text;
-        shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
-        QTextLayout layout(shown, font(), const_cast<TextField*>(this));
-        QTextOption option;
-        if (!m_wordWrap)
-            option.setFlags(QTextOption::IncludeTrailingSpaces);
-        layout.setTextOption(option);
-        const qreal leading = QFontMetricsF(font(), const_cast<TextField*>(this)).leading();
-        qreal height = m_text.isEmpty() ? metrics.height() : -leading;
-        qreal widest = 0;
-        layout.beginLayout();
-        if (!m_text.isEmpty())
-            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-                line.setLineWidth(m_wordWrap ? std::max(0, width) : 0x01000000);
-                line.setPosition(QPointF(0, qCeil(height + leading)));
-                height = qCeil(height + leading);
-                height += line.ascent() + line.descent();
-                widest = std::max(widest, line.naturalTextWidth());
-            }
-        layout.endLayout();
-        return QRectF(0, 0, widest, height).toAlignedRect().size();
+    const auto measure = [this](int width) {
+        const std::unique_ptr<QTextLayout> layout = boxLayout();
+        return QRectF(QPointF(0, 0), breakLines(*layout, width, QWIDGETSIZE_MAX))
+            .toAlignedRect()
+            .size();
     };
     QSize text;
     if (m_wordWrap) {

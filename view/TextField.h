@@ -77,6 +77,9 @@ private:
     void layOut();
     // A box is laid out when it is first needed, not at every change on the way.
     void layOutBox() const;
+    std::unique_ptr<QTextLayout> boxLayout() const;
+    // Breaks the layout into lines of the width, down to the bottom; the text's size.
+    QSizeF breakLines(QTextLayout& layout, int width, qreal bottom) const;
     void updateFocusPolicy();
     // Where the laid-out text starts in the widget.
     QPointF origin() const;
