@@ -10,7 +10,6 @@ DateList::DateList(const QString& caption, QWidget* parent)
     : QComboBox(parent)
 {
     installAccessibleElements();
-    setEditable(false);
     setAccessibleName(caption);
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0 && hasFocus())

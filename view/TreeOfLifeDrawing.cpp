@@ -242,24 +242,14 @@ void TreeOfLifeDrawing::announceRing()
 {
     if (!QAccessible::isActive())
         return;
-    // When the drawing has just taken the focus, Qt tells of the drawing's focus after its
-    // focus-in: the sphere's own focus must come after that, or a screen reader names the
-    // drawing and not the sphere.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (!hasFocus())
-                return;
-            if (DrawingLine* path = focusedPath()) {
-                QAccessibleEvent focus(path, QAccessible::Focus);
-                QAccessible::updateAccessibility(&focus);
-            } else if (m_ringSphere) {
-                SphereCaption* caption = sphereCaption(*m_ringSphere);
-                QAccessibleEvent focus(caption, QAccessible::Focus);
-                QAccessible::updateAccessibility(&focus);
-            }
-        },
-        Qt::QueuedConnection);
+    // Only the keys move the ring, so the drawing has the focus already: its part takes it.
+    QObject* part = focusedPath();
+    if (!part && m_ringSphere)
+        part = sphereCaption(*m_ringSphere);
+    if (part && hasFocus()) {
+        QAccessibleEvent focus(part, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void TreeOfLifeDrawing::keyPressEvent(QKeyEvent* event)
